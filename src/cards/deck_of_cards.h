@@ -1,0 +1,88 @@
+// The one record of a game of twenty-one: the deck, both hands, the money
+// and the answers typed. Every step of the game is a member operation that
+// reads and writes these fields and talks to the console itself.
+#ifndef BLACKJACK_DECK_OF_CARDS_H
+#define BLACKJACK_DECK_OF_CARDS_H
+
+#include <string>
+
+constexpr int kDeckRows = 4;     // suits
+constexpr int kDeckColumns = 13; // ranks
+constexpr int kDeckSize = kDeckRows * kDeckColumns;
+constexpr int kHandSlots = 26; // used as a ring: each round's hand starts
+                               // where the previous round's left off
+constexpr int kBlackjack = 21;
+
+// Said when the dealer's draw, or a deal, finds the deck used up.
+constexpr const char *kDealerEndOfDeck =
+    " The Dealer has hit the end of the deck.. Need to re-shuffle";
+
+class DeckOfCards {
+public:
+  DeckOfCards();
+
+  // ---- The deck -----------------------------------------------------------
+  void shuffle();
+
+  // ---- The card table -----------------------------------------------------
+  void nameDealerCard();
+  void nameUserCard();
+
+  // ---- A round --------------------------------------------------------------
+  void placeBet();
+  void deal();
+  char askHitOrStay();
+  char hit();
+  void dealerPlay();
+  void showdown();
+  char askPlayAgain();
+
+  // ---- State ----------------------------------------------------------------
+  int deck[kDeckRows][kDeckColumns];  // card numbers 1..52, each exactly once
+  std::string dealerFace[kHandSlots]; // name of the dealer's card per slot
+  std::string userFace[kHandSlots];   // name of the player's card per slot
+  int dealer[kHandSlots] = {}; // dealer's slots: card number, then its value
+  int user[kHandSlots] = {};   // player's slots: card number, then its value
+  int deckColumn = 0;          // column of the next card to take
+  int userPosition = 0;        // player's current slot
+  int dealerPosition = 0;      // dealer's current slot
+  int deckRow = 0;             // row of the next card to take
+  int userTotal = 0;           // player's points this round
+  int dealerTotal = 0;         // dealer's points this round
+  int aceChoice = 0;           // last answer at the ace question (1 or 2)
+  double pot = 0.0;            // the player's money
+  int games = 0;               // rounds dealt since the last shuffle
+  double bet = 0.0;            // this round's bet
+  char hitOrStay = ' ';        // first hit-or-stay answer of the round
+  char playAgain = ' ';        // last play-again answer
+  int userFirst = 0;           // slot of the player's first card this round
+  int dealerFirst = 0;         // slot of the dealer's first card this round
+  bool inputEnded = false;     // standard input has run out: play is over
+
+private:
+  enum class Read { Value, Invalid, Ended };
+
+  int takeCard();
+  int takeCardGuarded(const char *endOfDeckMessage);
+  void reshuffle(const char *endOfDeckMessage);
+  void askAceValue();
+  bool readBet();
+  void userBusts();
+
+  bool ask(const char *question, const char *refusal, const char *accepted,
+           char &answer);
+  bool readAnswer(char &answer);
+  template <typename Number> Read readNumber(Number &number);
+  Read readInteger(int &number);
+  Read readAmount(double &amount);
+};
+
+// Prints `count` newlines, each flushing the output like every line.
+void printNewlines(int count);
+
+// Moves a hand position on to its next slot, wrapping round after the last,
+// and empties that slot so that no card of an earlier round shows through.
+void nextSlot(int &position, std::string (&faces)[kHandSlots],
+              int (&hand)[kHandSlots]);
+
+#endif

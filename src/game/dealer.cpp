@@ -1,0 +1,64 @@
+// The dealer's turn and the showdown that settles the bet.
+#include "deck_of_cards.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr int kDealerStands = 17;
+
+// Prints a hand from its first slot to its position, each name followed by
+// two blanks; a slot not dealt into this round shows as the blanks alone.
+void listHand(const std::string (&faces)[kHandSlots], int first, int last) {
+  for (int slot = first;; slot = (slot + 1) % kHandSlots) {
+    std::cout << faces[slot] << "  ";
+    if (slot == last) {
+      break;
+    }
+  }
+  std::cout << std::endl;
+}
+
+} // namespace
+
+// The dealer draws to 17 or more, an ace always counting 11. The first
+// card drawn goes one slot past the position the deal left, so the
+// showdown shows an empty entry after the dealer's two dealt cards.
+void DeckOfCards::dealerPlay() {
+  while (dealerTotal < kDealerStands) {
+    const int card = takeCardGuarded(kDealerEndOfDeck);
+    nextSlot(dealerPosition, dealerFace, dealer);
+    dealer[dealerPosition] = card;
+    nameDealerCard();
+    std::cout << " The Dealer just drew a " << dealerFace[dealerPosition]
+              << std::endl;
+    dealerTotal += dealer[dealerPosition];
+  }
+  std::cout << "The dealer has now stopped also" << std::endl;
+  showdown();
+}
+
+// Lists both hands and settles the bet one to one; equal totals are a push.
+void DeckOfCards::showdown() {
+  printNewlines(2);
+  std::cout << " You have in your hand : " << std::endl;
+  listHand(userFace, userFirst, userPosition);
+  std::cout << " For a Total of : " << userTotal;
+  printNewlines(3);
+  std::cout << " The Dealer Has : " << std::endl;
+  listHand(dealerFace, dealerFirst, dealerPosition);
+  std::cout << " For a Total of : " << dealerTotal;
+  printNewlines(3);
+  if (userTotal > kBlackjack) {
+    userBusts();
+  } else if (dealerTotal > kBlackjack) {
+    std::cout << " Dealer busted you won!" << std::endl;
+    pot += bet;
+  } else if (dealerTotal > userTotal) {
+    std::cout << " Sorry, but the dealer won that round!" << std::endl;
+    pot -= bet;
+  } else if (dealerTotal < userTotal) {
+    std::cout << " YOU WON !!! " << std::endl;
+    pot += bet;
+  }
+}

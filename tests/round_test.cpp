@@ -1,0 +1,243 @@
+// One round at a time: the bet, the deal, the player's and the dealer's
+// turns and the showdown, with the deck stacked and the answers typed.
+#include "scripted_rand.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Card numbers run Ace to King in Hearts (1-13), Diamonds (14-26),
+// Clubs (27-39) and Spades (40-52).
+constexpr int kAceOfClubs = 27;
+
+bool endsWith(const std::string &text, const std::string &end) {
+  return text.size() >= end.size() &&
+         text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+const char *const kFirstRound = R"( You have a starting pot of $500
+ How much would you like to bet ?
+Games = 1
+Setting the positions to 0 
+You drew a Ace of Clubs Would you like that to count as a 1 or 11?
+ 1 = 1, 2 = 11
+
+
+
+Dealer is showing a Ten of Hearts
+ You have the cards of Ace of Clubs and Six of Hearts
+ For a starting total of 17 points 
+
+
+
+ You you want to Hit or Stay ? (h|s)
+1
+ You just drew a Deuce of Diamonds
+ Your total now is : 19
+ You you want to Hit or Stay ? (h|s)
+The dealer has now stopped also
+
+
+ You have in your hand : 
+Ace of Clubs  Six of Hearts  Deuce of Diamonds    
+ For a Total of : 19
+
+
+ The Dealer Has : 
+Ten of Hearts  Seven of Hearts    
+ For a Total of : 17
+
+
+ YOU WON !!! 
+Do you want to play that again ?  (y|n) 
+)";
+
+const char *const kSecondRound = R"(
+
+
+
+
+
+You have $600 money in your pot. How much would you like to bet? 
+Games = 2
+Not resetting the positions 
+Dealer is showing a Ten of Spades
+ You have the cards of Nine of Hearts and Ten of Clubs
+ For a starting total of 19 points 
+
+
+
+ You you want to Hit or Stay ? (h|s)
+The dealer has now stopped also
+
+
+ You have in your hand : 
+Nine of Hearts  Ten of Clubs    
+ For a Total of : 19
+
+
+ The Dealer Has : 
+Ten of Spades  Eight of Hearts    
+ For a Total of : 18
+
+
+ YOU WON !!! 
+Do you want to play that again ?  (y|n) 
+)";
+
+TEST(Round, DialogueOfAFirstAndASecondRound) {
+  DeckOfCards game;
+  stackDeck(game, {10, kAceOfClubs, 7, 6, 15, 49, 9, 8, 36});
+  EXPECT_EQ(play(game, "100\n2\nh\ns\nn\n"), kFirstRound);
+  EXPECT_EQ(game.pot, 600);
+
+  stackDeck(game, {10, kAceOfClubs, 7, 6, 15, 49, 9, 8, 36});
+  game.games = 0;
+  EXPECT_EQ(play(game, "100\n2\nh\ns\ny\n50\ns\nn\n"),
+            std::string(kFirstRound) + kSecondRound);
+  EXPECT_EQ(game.pot, 650);
+}
+
+TEST(Round, EachOutcomeSettlesTheBetOneToOne) {
+  struct Case {
+    std::vector<int> cards; // dealer, player, dealer, player, then draws
+    const char *answers;
+    const char *outcome; // the last lines before the play-again question
+    double pot;
+  };
+  const Case cases[] = {
+      {{10, 23, 6, 19, 13},
+       "h\n",
+       "Sorry but you BUST! Dealer is the winner. ",
+       400},
+      {{10, 23, 6, 19, 5, 9}, "h\n", "BLACK JACK! YOU WON!", 600},
+      {{10, 23, 6, 8, 9}, "s\n", " Dealer busted you won!", 600},
+      {{10, 23, 9, 20}, "s\n", " Sorry, but the dealer won that round!", 400},
+      {{10, 23, 8, 36}, "s\n", " YOU WON !!! ", 600},
+      {{10, 23, 8, 21}, "s\n", " For a Total of : 18\n\n", 500},
+      {{6, 23, 5, 9, 40}, "s\n", " Dealer busted you won!", 600},
+      {{10, kAceOfClubs, 7, 14},
+       "2\n2\ns\n",
+       "Sorry but you BUST! Dealer is the winner. ",
+       400},
+  };
+  for (const Case &c : cases) {
+    DeckOfCards game;
+    stackDeck(game, c.cards);
+    const std::string said =
+        play(game, std::string("100\n") + c.answers + "n\n");
+    EXPECT_TRUE(
+        endsWith(said, std::string(c.outcome) +
+                           "\nDo you want to play that again ?  (y|n) \n"))
+        << said;
+    EXPECT_EQ(game.pot, c.pot) << c.outcome;
+    const bool dealerPlayed =
+        said.find("The dealer has now stopped") != std::string::npos;
+    EXPECT_EQ(dealerPlayed, c.answers[0] != 'h') << c.outcome;
+  }
+}
+
+TEST(Round, ShowdownListsEveryCardOfTheRound) {
+  DeckOfCards game;
+  stackDeck(game, {5, 2, 4, 3, 15, 16, 17, 28, 29, 30});
+  const std::string said = play(game, "10\nh\nh\nh\ns\nn\n");
+  EXPECT_NE(said.find(" You have in your hand : \nDeuce of Hearts  Three of "
+                      "Hearts  Deuce of Diamonds  Three of Diamonds  Four of "
+                      "Diamonds    \n For a Total of : 14\n"),
+            std::string::npos);
+  EXPECT_NE(said.find(" The Dealer Has : \nFive of Hearts  Four of Hearts    "
+                      "Deuce of Clubs  Three of Clubs  Four of Clubs  \n For a "
+                      "Total of : 18\n"),
+            std::string::npos);
+  EXPECT_EQ(game.pot, 490);
+}
+
+TEST(Round, EndOfTheDeckReshufflesMidRound) {
+  // Ten, Deuce, Seven, Three dealt from the last cards but one; the hit
+  // reshuffles (rand() always 0 turns the deck by five) and draws the
+  // Deuce again, then the Seven.
+  DeckOfCards game;
+  stackDeck(game, {10, 2, 7, 3}, 47);
+  std::string said = play(game, "600\nh\nh\ns\ny\n");
+  EXPECT_NE(said.find(" You you want to Hit or Stay ? (h|s)\n1\n You have hit "
+                      "the end of the deck.. Need to re-shuffle\n You just "
+                      "drew a Deuce of Hearts\n Your total now is : 7\n"),
+            std::string::npos);
+  EXPECT_NE(said.find("\n0\n You just drew a Seven of Hearts\n Your total now "
+                      "is : 14\n"),
+            std::string::npos);
+  EXPECT_TRUE(endsWith(said, "\n\n\n You have a starting pot of $500\n How "
+                             "much would you like to bet ?\n"));
+
+  DeckOfCards dealerDraws;
+  stackDeck(dealerDraws, {10, 23, 5, 9}, 47);
+  said = play(dealerDraws, "100\ns\nn\n");
+  EXPECT_NE(said.find("\n The Dealer has hit the end of the deck.. Need to "
+                      "re-shuffle\n The Dealer just drew a Ten of Diamonds\n"),
+            std::string::npos);
+
+  DeckOfCards deal;
+  deal.games = 3;
+  deal.pot = 42;
+  stackDeck(deal, {}, 49);
+  said = play(deal, "");
+  EXPECT_EQ(said, " The Dealer has hit the end of the deck.. Need to "
+                  "re-shuffle\n You have a starting pot of $500\n How much "
+                  "would you like to bet ?\n");
+}
+
+TEST(Round, RefusedBetsAndAnswersAreAskedAgain) {
+  DeckOfCards game;
+  stackDeck(game, {10, 23, 9, 8, 2});
+  const std::string said =
+      play(game, "abc\n-5\n1e999\nnan\n-inf\n  50.5\nx\nh\nq\ns\nn\n");
+  const std::string refusedBet = " INVALID BET  Enter an amount of 0 or more\n";
+  const std::string refusedAnswer = " INVALID ANSWER  Only (h)it or (s)tay\n";
+  EXPECT_NE(said.find("bet ?\n" + refusedBet + refusedBet + refusedBet +
+                      refusedBet + refusedBet + "Games = 1\n"),
+            std::string::npos);
+  EXPECT_NE(said.find("(h|s)\n" + refusedAnswer + "1\n"), std::string::npos);
+  EXPECT_NE(said.find("is : 20\n You you want to Hit or Stay ? (h|s)\n" +
+                      refusedAnswer + "The dealer has now stopped also\n"),
+            std::string::npos);
+  EXPECT_EQ(game.pot, 550.5);
+
+  for (const char *accepted : {"0", "0.25", "1000", "-0"}) {
+    stackDeck(game, {10, 23, 9, 8});
+    game.games = 0;
+    play(game, std::string(accepted) + "\ns\nn\n");
+    EXPECT_EQ(game.bet, std::stod(accepted));
+    EXPECT_EQ(game.pot, 500 - std::stod(accepted));
+  }
+}
+
+TEST(Round, EndedInputEndsPlayAtEveryQuestion) {
+  struct Case {
+    const char *input, *lastLine;
+  };
+  const Case cases[] = {
+      {"", " How much would you like to bet ?\n"},
+      {"abc", " INVALID BET  Enter an amount of 0 or more\n"},
+      {"100\n", " 1 = 1, 2 = 11\n"},
+      {"100\n2\n", " For a starting total of 17 points \n\n\n\n"
+                   " You you want to Hit or Stay ? (h|s)\n"},
+      {"100\n2\nh\n", " Your total now is : 19\n"
+                      " You you want to Hit or Stay ? (h|s)\n"},
+      {"100\n2\ns\n", " For a Total of : 17\n\n\n"
+                      "Do you want to play that again ?  (y|n) \n"},
+      {"100\n2\ns\ny\n", "You have $500 money in your pot. How much would you "
+                         "like to bet? \n"},
+      {"100\n2\ns\ny\n1", "Not resetting the positions \nYou drew a Ace of "
+                          "Hearts Would you like that to count as a 1 or "
+                          "11?\n 1 = 1, 2 = 11\n"},
+  };
+  for (const Case &c : cases) {
+    DeckOfCards game;
+    stackDeck(game, {10, kAceOfClubs, 7, 6, 15, 1, 28, 8});
+    const std::string said = play(game, c.input);
+    EXPECT_TRUE(endsWith(said, c.lastLine)) << c.input << "\n" << said;
+    EXPECT_TRUE(game.inputEnded);
+  }
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+// Whole sessions: the play-again question, the money check, and long runs
+// of rounds between reshuffles.
+#include "scripted_rand.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <regex>
+
+namespace {
+
+const std::string kPlayAgain = "Do you want to play that again ?  (y|n) \n";
+const std::string kNoMoney =
+    "Sorry but you have no money. Please get some more and come back! \n";
+
+TEST(Session, PlayAgainTakesYesOrNoOnly) {
+  DeckOfCards game;
+  stackDeck(game, {10, 23, 9, 8, 36, 24, 35, 21});
+  std::string said = play(game, "100\ns\nx\nY\n50\ns\nn\ny\n");
+  EXPECT_NE(said.find(kPlayAgain + "Please enter in a valid answer (Y|N)\n" +
+                      "\n\n\n\n\n\nYou have $400 money in your pot."),
+            std::string::npos);
+  EXPECT_EQ(said.substr(said.size() - kPlayAgain.size()), kPlayAgain);
+  EXPECT_EQ(game.playAgain, 'n');
+  EXPECT_EQ(game.pot, 350);
+}
+
+TEST(Session, NoMoneyLeftEndsPlay) {
+  for (const char *bet : {"500", "600"}) {
+    DeckOfCards game;
+    stackDeck(game, {10, 23, 9, 8});
+    const std::string said = play(game, std::string(bet) + "\ns\ny\ny\n");
+    EXPECT_EQ(said.substr(said.size() - kNoMoney.size()), kNoMoney);
+    EXPECT_EQ(game.playAgain, 'n');
+    EXPECT_EQ(game.games, 1);
+  }
+}
+
+// What a card named in a listing counts; the player's aces are always
+// answered with 11 in these sessions.
+int valueOf(const std::string &name) {
+  static const std::vector<std::string> ranks = {
+      "Ace",   "Deuce", "Three", "Four", "Five",  "Six", "Seven",
+      "Eight", "Nine",  "Ten",   "Jack", "Queen", "King"};
+  const auto rank =
+      std::find(ranks.begin(), ranks.end(), name.substr(0, name.find(' '))) -
+      ranks.begin();
+  return rank == 0 ? 11 : std::min<int>(static_cast<int>(rank) + 1, 10);
+}
+
+std::vector<std::string> allMatches(const std::string &text,
+                                    const std::regex &pattern) {
+  std::vector<std::string> found;
+  for (std::sregex_iterator it(text.begin(), text.end(), pattern), end;
+       it != end; ++it) {
+    found.push_back((*it)[1]);
+  }
+  return found;
+}
+
+std::string listing(const std::vector<std::string> &names) {
+  std::string line;
+  for (const std::string &name : names) {
+    line += name + "  ";
+  }
+  return line;
+}
+
+int total(const std::vector<std::string> &names) {
+  int sum = 0;
+  for (const std::string &name : names) {
+    sum += name.empty() ? 0 : valueOf(name);
+  }
+  return sum;
+}
+
+// Every round of a long session shows, lists and counts only the cards
+// dealt and drawn in that round, however far the hand slots have wrapped.
+TEST(Session, EveryRoundShowsOnlyItsOwnCards) {
+  std::mt19937 random(7);
+  randScript.clear();
+  for (int call = 0; call < 100000; ++call) {
+    randScript.push_back(static_cast<int>(random() % 32768));
+  }
+  std::string input;
+  for (int round = 0; round < 300; ++round) {
+    input += round % 2 ? "5\n2\n2\nh\n2\ns\ny\n" : "5\n2\n2\ns\ny\n";
+  }
+  DeckOfCards game;
+  game.shuffle();
+  const std::string said = play(game, input);
+  randScript.clear();
+
+  const std::regex deal("Dealer is showing a (.+)\n You have the cards of (.+) "
+                        "and (.+)\n For a starting total of (\\d+) points");
+  const std::regex drawn(" You just drew a (.+)\n");
+  const std::regex dealerDrew(" The Dealer just drew a (.+)\n");
+  const std::regex hands(" You have in your hand : \n(.*)\n For a Total of : "
+                         "(\\d+)\n\n\n The Dealer Has : \n(.+?)  (.+?)    "
+                         "(.*)\n For a Total of : (\\d+)\n");
+  int rounds = 0, showdowns = 0, reshuffles = 0;
+  for (std::size_t at = said.find("Games = "); at != std::string::npos;
+       ++rounds) {
+    const std::size_t next = said.find("Games = ", at + 1);
+    const std::string round = said.substr(at, next - at);
+    at = next;
+    std::smatch shown, shownHands;
+    ASSERT_TRUE(std::regex_search(round, shown, deal)) << round;
+    std::vector<std::string> user = {shown[2], shown[3]};
+    EXPECT_EQ(std::stoi(shown[4]), total(user)) << round;
+    for (const std::string &card : allMatches(round, drawn)) {
+      user.push_back(card);
+    }
+    reshuffles += round.find("re-shuffle") != std::string::npos;
+    if (!std::regex_search(round, shownHands, hands)) {
+      continue;
+    }
+    ++showdowns;
+    EXPECT_EQ(shownHands[1], listing(user) + "  ") << round;
+    EXPECT_EQ(std::stoi(shownHands[2]), total(user)) << round;
+    EXPECT_EQ(shownHands[3], shown[1]) << round;
+    const std::vector<std::string> drew = allMatches(round, dealerDrew);
+    EXPECT_EQ(shownHands[5], listing(drew)) << round;
+    EXPECT_EQ(std::stoi(shownHands[6]),
+              valueOf(shown[1]) + valueOf(shownHands[4]) + total(drew))
+        << round;
+  }
+  EXPECT_EQ(rounds, 300);
+  EXPECT_GT(showdowns, 100);
+  EXPECT_GT(reshuffles, 20);
+  EXPECT_EQ(said.find(kNoMoney), std::string::npos);
+}
+
+} // namespace
