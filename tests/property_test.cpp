@@ -1,0 +1,130 @@
+// Thousands of sessions of random decks and random typing, garbage
+// included: every session ends once its input does, the deck stays a
+// permutation, positions stay inside the deck and the hands, and every
+// round moves the pot by exactly the bet or not at all.
+#include "scripted_rand.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// Looks at the game each time a line of output is flushed.
+class Watcher : public std::stringbuf {
+public:
+  explicit Watcher(const DeckOfCards &game) : game(game) {}
+  long lines = 0;
+  long rounds = 0;
+
+protected:
+  int sync() override {
+    const std::string line = str();
+    str("");
+    ++lines;
+    EXPECT_TRUE(isPermutation(game.deck));
+    EXPECT_LE(game.deckRow * kDeckColumns + game.deckColumn, kDeckSize);
+    for (int position : {game.userPosition, game.dealerPosition, game.userFirst,
+                         game.dealerFirst}) {
+      EXPECT_TRUE(position >= 0 && position < kHandSlots) << position;
+    }
+    if (line.rfind("Games = ", 0) == 0) {
+      potAtDeal = game.pot;
+      ++rounds;
+    } else if (line.rfind("Do you want to play that again", 0) == 0) {
+      const double pot = game.pot;
+      EXPECT_TRUE(pot == potAtDeal || pot == potAtDeal + game.bet ||
+                  pot == potAtDeal - game.bet)
+          << potAtDeal << " became " << pot << " on a bet of " << game.bet;
+    }
+    return 0;
+  }
+
+private:
+  const DeckOfCards &game;
+  double potAtDeal = 0;
+
+  static bool isPermutation(const int (&deck)[kDeckRows][kDeckColumns]) {
+    bool seen[kDeckSize + 1] = {};
+    for (const auto &row : deck) {
+      for (int card : row) {
+        if (card < 1 || card > kDeckSize || seen[card]) {
+          return false;
+        }
+        seen[card] = true;
+      }
+    }
+    return true;
+  }
+};
+
+// Mostly answers a player might give, mixed with what a cat on the
+// keyboard might; cut off anywhere.
+std::string randomTyping(std::mt19937 &random) {
+  static const std::vector<std::string> answers = {
+      "h\n", "s\n", "H\n", "S ", "y\n", "Y\n", "1\n", "2\n", "25\n", "0\n"};
+  static const std::vector<std::string> oddities = {"2\r\n",
+                                                    "h\r\n",
+                                                    "499.5\n",
+                                                    "1e2\n",
+                                                    "x\n",
+                                                    "yes\n",
+                                                    "-5\n",
+                                                    "1e400\n",
+                                                    "1e-320\n",
+                                                    "99999999999\n",
+                                                    "nan\n",
+                                                    "-inf\n",
+                                                    "0x1A\n",
+                                                    "-\n",
+                                                    ".\n",
+                                                    "e5\n",
+                                                    "+7\n",
+                                                    "\n",
+                                                    " \t ",
+                                                    "hhhh\n",
+                                                    "n\n",
+                                                    std::string(1, '\0'),
+                                                    std::string(5000, 'q') +
+                                                        "\n"};
+  std::string input;
+  const int pieces = static_cast<int>(random() % 1000);
+  for (int piece = 0; piece < pieces; ++piece) {
+    const unsigned pick = random() % 20;
+    if (pick == 0) {
+      input += static_cast<char>(random() % 256);
+    } else if (pick < 3) {
+      input += oddities[random() % oddities.size()];
+    } else {
+      input += answers[random() % answers.size()];
+    }
+  }
+  return input.substr(0, random() % (input.size() + 1));
+}
+
+TEST(Property, RandomSessionsEndAndSettleFairly) {
+  std::mt19937 random(2026);
+  long rounds = 0;
+  for (int session = 0; session < 3000; ++session) {
+    randScript.clear();
+    for (int call = 0; call < 4 * 520; ++call) {
+      randScript.push_back(static_cast<int>(random() % 32768));
+    }
+    DeckOfCards game;
+    game.shuffle();
+    Console console(randomTyping(random));
+    Watcher watcher(game);
+    std::cout.rdbuf(&watcher);
+    game.placeBet();
+    game.askHitOrStay();
+    game.askPlayAgain();
+    rounds += watcher.rounds;
+    const bool ended =
+        game.inputEnded || game.playAgain == 'n' || game.playAgain == 'N';
+    ASSERT_TRUE(ended) << "session " << session;
+  }
+  randScript.clear();
+  EXPECT_GT(rounds, 15000) << rounds;
+}
+
+} // namespace
