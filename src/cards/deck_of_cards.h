@@ -62,6 +62,13 @@ public:
 private:
   enum class Read { Value, Invalid, Ended };
 
+  // A question answered by one letter.
+  struct Question {
+    const char *text;     // the question, as printed
+    const char *refusal;  // printed for any other answer
+    const char *accepted; // the letters it takes
+  };
+
   int takeCard();
   int takeCardGuarded(const char *endOfDeckMessage);
   void reshuffle(const char *endOfDeckMessage);
@@ -69,8 +76,10 @@ private:
   bool readBet();
   void userBusts();
 
-  bool ask(const char *question, const char *refusal, const char *accepted,
-           char &answer);
+  static const Question kHitOrStay;
+  static const Question kPlayAgain;
+
+  bool ask(const Question &question, char &answer);
   bool readAnswer(char &answer);
   template <typename Number> Read readNumber(Number &number);
   Read readInteger(int &number);

@@ -25,20 +25,19 @@ void printNewlines(int count) {
   }
 }
 
-// Prints a question and reads single-character answers until one of
-// `accepted` comes, meeting every other with `refusal`. False once input
-// has ended.
-bool DeckOfCards::ask(const char *question, const char *refusal,
-                      const char *accepted, char &answer) {
+// Prints a question and reads answers until one it accepts comes, meeting
+// every other with its refusal. False once input has ended.
+bool DeckOfCards::ask(const Question &question, char &answer) {
   if (inputEnded) {
     return false;
   }
-  std::cout << question << std::endl;
+  std::cout << question.text << std::endl;
   while (readAnswer(answer)) {
-    if (std::string_view(accepted).find(answer) != std::string_view::npos) {
+    if (std::string_view(question.accepted).find(answer) !=
+        std::string_view::npos) {
       return true;
     }
-    std::cout << refusal << std::endl;
+    std::cout << question.refusal << std::endl;
   }
   return false;
 }

@@ -5,19 +5,19 @@
 
 namespace {
 
-constexpr const char *kHitOrStay = " You you want to Hit or Stay ? (h|s)";
-constexpr const char *kNotHitOrStay = " INVALID ANSWER  Only (h)it or (s)tay";
-constexpr const char *kHitOrStayLetters = "hHsS";
-
 bool isHit(char answer) { return answer == 'h' || answer == 'H'; }
 bool isStay(char answer) { return answer == 's' || answer == 'S'; }
 
 } // namespace
 
+const DeckOfCards::Question DeckOfCards::kHitOrStay = {
+    " You you want to Hit or Stay ? (h|s)",
+    " INVALID ANSWER  Only (h)it or (s)tay", "hHsS"};
+
 // Plays the player's turn of a round out, and the dealer's if the player
 // stays. Returns the first answer.
 char DeckOfCards::askHitOrStay() {
-  if (!ask(kHitOrStay, kNotHitOrStay, kHitOrStayLetters, hitOrStay)) {
+  if (!ask(kHitOrStay, hitOrStay)) {
     return hitOrStay;
   }
   char answer = hitOrStay;
@@ -55,7 +55,7 @@ char DeckOfCards::hit() {
     return ' ';
   }
   char ans2 = ' ';
-  return ask(kHitOrStay, kNotHitOrStay, kHitOrStayLetters, ans2) ? ans2 : ' ';
+  return ask(kHitOrStay, ans2) ? ans2 : ' ';
 }
 
 void DeckOfCards::userBusts() {
