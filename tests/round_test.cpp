@@ -240,4 +240,25 @@ TEST(Round, EndedInputEndsPlayAtEveryQuestion) {
   }
 }
 
+// A standard input that fails to read, as a terminal that has gone away.
+class BrokenInput : public std::streambuf {
+protected:
+  int_type underflow() override {
+    throw std::ios_base::failure("input/output error");
+  }
+};
+
+TEST(Round, UnreadableInputEndsPlay) {
+  DeckOfCards game;
+  Console console("");
+  BrokenInput broken;
+  std::cin.rdbuf(&broken);
+  game.placeBet();
+  game.askHitOrStay();
+  game.askPlayAgain();
+  EXPECT_TRUE(game.inputEnded);
+  EXPECT_TRUE(
+      endsWith(console.output(), " How much would you like to bet ?\n"));
+}
+
 } // namespace

@@ -52,13 +52,14 @@ bool DeckOfCards::readAnswer(char &answer) {
 }
 
 // A number in the stream's own format; anything else is bad input, and the
-// rest of its line is dropped.
+// rest of its line is dropped. A stream that cannot be read any more counts
+// as ended, or the question would be refused and asked for ever.
 template <typename Number>
 DeckOfCards::Read DeckOfCards::readNumber(Number &number) {
   if (std::cin >> number) {
     return Read::Value;
   }
-  if (std::cin.eof()) {
+  if (std::cin.eof() || std::cin.bad()) {
     inputEnded = true;
     return Read::Ended;
   }
