@@ -58,6 +58,7 @@ char DeckOfCards::hit() {
   return ask(kHitOrStay, ans2) ? ans2 : ' ';
 }
 
+// Over 21: the round and the bet are lost.
 void DeckOfCards::userBusts() {
   std::cout << "Sorry but you BUST! Dealer is the winner. " << std::endl;
   pot -= bet;
