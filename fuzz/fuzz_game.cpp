@@ -2,7 +2,7 @@
 // the numbered deck with the generator seeded alike every time, and stops
 // on anything that must never happen. Out-of-bounds reads and writes are
 // the sanitizers' to catch.
-#include "deck_of_cards.h"
+#include "deck_checks.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -26,19 +26,6 @@ protected:
 private:
   char buffer[4096];
 };
-
-bool isPermutation(const int (&deck)[kDeckRows][kDeckColumns]) {
-  bool seen[kDeckSize + 1] = {};
-  for (const auto &row : deck) {
-    for (int card : row) {
-      if (card < 1 || card > kDeckSize || seen[card]) {
-        return false;
-      }
-      seen[card] = true;
-    }
-  }
-  return true;
-}
 
 } // namespace
 
