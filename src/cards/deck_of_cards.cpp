@@ -45,9 +45,10 @@ void DeckOfCards::shuffle() {
   deckColumn = 1;
 }
 
-// Takes the card at the deck position without testing it. Only the deal
-// uses this, and placeBet makes sure four cards are left before it.
-// The column may run past 12: the position is read in row-major order.
+// Takes the card at the deck position without testing it: the deal does,
+// once placeBet has made sure four cards are left, and so does the guarded
+// take after its test. The column may run past 12 during a deal: the
+// position is read in row-major order.
 int DeckOfCards::takeCard() {
   const int index = deckRow * kDeckColumns + deckColumn;
   ++deckColumn;
