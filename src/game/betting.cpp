@@ -13,9 +13,8 @@ constexpr int kCardsPerDeal = 4;
 // Shows the pot and takes the bet, then deals. The first round after a
 // shuffle starts a fresh pot.
 void DeckOfCards::placeBet() {
-  if (inputEnded) {
-    return;
-  }
+  // The deal takes its four cards without looking, so the deck must hold
+  // them all.
   if (deckRow * kDeckColumns + deckColumn > kDeckSize - kCardsPerDeal) {
     reshuffle(kDealerEndOfDeck);
   }
@@ -28,7 +27,7 @@ void DeckOfCards::placeBet() {
               << " money in your pot. How much would you like to bet? "
               << std::endl;
   } else {
-    return;
+    return; // no money: the play-again loop turns such a player away first
   }
   if (readBet()) {
     deal();
