@@ -69,6 +69,8 @@ void DeckOfCards::nameUserCard() {
   }
 }
 
+// Asks what the ace just named in the player's slot counts, until 1 or 2
+// is typed; its value is final.
 void DeckOfCards::askAceValue() {
   std::cout << "You drew a " << userFace[userPosition]
             << " Would you like that to count as a 1 or 11?" << std::endl;
