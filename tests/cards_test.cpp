@@ -1,5 +1,5 @@
 // The deck, its shuffle, the taking of cards and the card table.
-#include "scripted_rand.h"
+#include "harness.h"
 
 #include <gtest/gtest.h>
 

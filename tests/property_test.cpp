@@ -3,7 +3,7 @@
 // permutation, positions stay inside the deck and the hands, and every
 // round moves the pot by exactly the bet or not at all.
 #include "deck_checks.h"
-#include "scripted_rand.h"
+#include "harness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // One round at a time: the bet, the deal, the player's and the dealer's
 // turns and the showdown, with the deck stacked and the answers typed.
-#include "scripted_rand.h"
+#include "harness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Whole sessions: the play-again question, the money check, and long runs
 // of rounds between reshuffles.
-#include "scripted_rand.h"
+#include "harness.h"
 
 #include <gtest/gtest.h>
 

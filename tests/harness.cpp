@@ -1,4 +1,4 @@
-#include "scripted_rand.h"
+#include "harness.h"
 
 #include <algorithm>
 

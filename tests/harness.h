@@ -1,7 +1,7 @@
 // The tests replace the C library's rand and srand, so that every shuffle
 // is known in advance, and give a few helpers to set up and play games.
-#ifndef BLACKJACK_TESTS_SCRIPTED_RAND_H
-#define BLACKJACK_TESTS_SCRIPTED_RAND_H
+#ifndef BLACKJACK_TESTS_HARNESS_H
+#define BLACKJACK_TESTS_HARNESS_H
 
 #include "deck_of_cards.h"
 
