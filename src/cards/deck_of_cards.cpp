@@ -73,7 +73,7 @@ void DeckOfCards::reshuffle(const char *endOfDeckMessage) {
 
 void nextSlot(int &position, std::string (&faces)[kHandSlots],
               int (&hand)[kHandSlots]) {
-  position = (position + 1) % kHandSlots;
+  position = slotAfter(position);
   faces[position].clear();
   hand[position] = 0;
 }

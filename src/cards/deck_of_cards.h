@@ -89,6 +89,9 @@ private:
 // Prints `count` newlines, each flushing the output like every line.
 void printNewlines(int count);
 
+// The hand slot after `slot`, wrapping round after the last.
+constexpr int slotAfter(int slot) { return (slot + 1) % kHandSlots; }
+
 // Moves a hand position on to its next slot, wrapping round after the last,
 // and empties that slot so that no card of an earlier round shows through.
 void nextSlot(int &position, std::string (&faces)[kHandSlots],

@@ -75,8 +75,8 @@ void DeckOfCards::deal() {
     nextSlot(dealerPosition, dealerFace, dealer);
     nextSlot(userPosition, userFace, user);
   }
-  const int dealerSecond = (dealerFirst + 1) % kHandSlots;
-  const int userSecond = (userFirst + 1) % kHandSlots;
+  const int dealerSecond = slotAfter(dealerFirst);
+  const int userSecond = slotAfter(userFirst);
   std::cout << "Dealer is showing a " << dealerFace[dealerFirst] << std::endl;
   dealerTotal = dealer[dealerFirst] + dealer[dealerSecond];
   std::cout << " You have the cards of " << userFace[userFirst] << " and "

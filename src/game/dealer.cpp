@@ -10,7 +10,7 @@ constexpr int kDealerStands = 17;
 // Prints a hand from its first slot to its position, each name followed by
 // two blanks; a slot not dealt into this round shows as the blanks alone.
 void listHand(const std::string (&faces)[kHandSlots], int first, int last) {
-  for (int slot = first;; slot = (slot + 1) % kHandSlots) {
+  for (int slot = first;; slot = slotAfter(slot)) {
     std::cout << faces[slot] << "  ";
     if (slot == last) {
       break;
