@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   std::cin.rdbuf(oldIn);
   std::cout.rdbuf(oldOut);
   const bool saidNo = game.playAgain == 'n' || game.playAgain == 'N';
-  if (!(game.inputEnded || saidNo) || !isPermutation(game.deck) ||
+  if (!(game.halt == Halt::EndOfInput || saidNo) || !isPermutation(game.deck) ||
       game.deckRow * kDeckColumns + game.deckColumn > kDeckSize) {
     std::abort();
   }

@@ -174,7 +174,7 @@ TEST(CardTable, AceQuestionTakesOneOrTwoOnly) {
     EXPECT_EQ(console.output(), expected + (c.ended ? "" : "\n\n\n"))
         << c.input;
     EXPECT_EQ(game.user[0], c.value) << c.input;
-    EXPECT_EQ(game.inputEnded, c.ended) << c.input;
+    EXPECT_EQ(game.halt == Halt::EndOfInput, c.ended) << c.input;
   }
 }
 

@@ -1,26 +1,61 @@
 #!/usr/bin/env bash
 # Plays the built program with a known deck and compares every byte it
-# prints with a recorded session; then checks that input ending anywhere
-# ends play with status 0.
+# prints with a recorded session; then checks how each way of ending is
+# reported: status, standard output and standard error.
 set -u
 program=$1 shim=$2 transcript=$3
-export LD_PRELOAD=$shim ASAN_OPTIONS=verify_asan_link_order=0
 failed=0
 
-printf '100\ns\ny\n50\nh\nh\ns\nn\n' | "$program" >session.out
+# LD_PRELOAD cannot name a path with a blank in it, so the generator that
+# always gives 0 is preloaded from a copy in a folder of our own.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$shim" "$work/zero_rand.so"
+
+# Runs the game alone with the known deck; the other commands run as usual.
+game() {
+  LD_PRELOAD="$work/zero_rand.so" ASAN_OPTIONS=verify_asan_link_order=0 \
+    timeout 10 "$program" "$@"
+}
+
+# check NAME STATUS ERROR: the last run ended with STATUS and printed
+# exactly ERROR on standard error.
+check() {
+  if [ "$status" -ne "$2" ] || [ "$(cat "$work/err")" != "$3" ]; then
+    echo "$1: status $status, standard error '$(cat "$work/err")'"
+    echo "  expected status $2, standard error '$3'"
+    failed=1
+  fi
+}
+
+printf '100\ns\ny\n50\nh\nh\ns\nn\n' | game >"$work/out" 2>"$work/err"
 status=$?
-if [ "$status" -ne 0 ] || ! diff -u "$transcript" session.out; then
-  echo "the session's dialogue differs (status $status)"
-  failed=1
-fi
+check "recorded session" 0 ""
+diff -u "$transcript" "$work/out" || failed=1
 
 for input in '' '100' '100\n' 'abc' '100\nh' '100\ns\n' '100\ns\ny\n' \
   '100\ns\nyes\n50\nh\nh\nhhh'; do
-  printf "$input" | timeout 10 "$program" >/dev/null
+  printf "$input" | game >/dev/null 2>"$work/err"
   status=$?
-  if [ "$status" -ne 0 ]; then
-    echo "input '$input' ended with status $status"
-    failed=1
-  fi
+  check "input '$input' cut off" 0 ""
 done
+
+printf '100\ns\nn\n' | game >/dev/full 2>"$work/err"
+status=$?
+check "output to a full device" 1 \
+  "blackjack: cannot write to standard output: No space left on device"
+
+printf '100\ns\nn\n' | game >&- 2>"$work/err"
+status=$?
+check "output closed" 1 \
+  "blackjack: cannot write to standard output: Bad file descriptor"
+
+game </ >/dev/null 2>"$work/err"
+status=$?
+check "input a directory" 1 "blackjack: cannot read standard input: Is a directory"
+
+game <&- >/dev/null 2>"$work/err"
+status=$?
+check "input closed" 1 "blackjack: cannot read standard input: Bad file descriptor"
+
 exit $failed

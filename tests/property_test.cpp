@@ -1,15 +1,18 @@
 // Thousands of sessions of random decks and random typing, garbage
 // included: every session ends once its input does, the deck stays a
 // permutation, positions stay inside the deck and the hands, and every
-// round moves the pot by exactly the bet or not at all.
+// round moves the pot by exactly the bet, to the cent, or not at all.
 #include "deck_checks.h"
 #include "harness.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace {
+
+double toCents(double amount) { return std::round(amount * 100) / 100; }
 
 // Looks at the game each time a line of output is flushed.
 class Watcher : public std::stringbuf {
@@ -34,8 +37,9 @@ protected:
       ++rounds;
     } else if (line.rfind("Do you want to play that again", 0) == 0) {
       const double pot = game.pot;
-      EXPECT_TRUE(pot == potAtDeal || pot == potAtDeal + game.bet ||
-                  pot == potAtDeal - game.bet)
+      EXPECT_EQ(game.bet, toCents(game.bet));
+      EXPECT_TRUE(pot == potAtDeal || pot == toCents(potAtDeal + game.bet) ||
+                  pot == toCents(potAtDeal - game.bet))
           << potAtDeal << " became " << pot << " on a bet of " << game.bet;
     }
     return 0;
@@ -52,10 +56,11 @@ std::string randomTyping(std::mt19937 &random) {
   static const std::vector<std::string> answers = {
       "h\n", "s\n", "H\n", "S ", "y\n", "Y\n", "1\n", "2\n", "25\n", "0\n"};
   static const std::vector<std::string> oddities = {
-      "2\r\n",  "h\r\n",   "499.5\n",  "1e2\n",         "x\n",   "yes\n",
-      "-5\n",   "1e400\n", "1e-320\n", "99999999999\n", "nan\n", "-inf\n",
-      "0x1A\n", "-\n",     ".\n",      "e5\n",          "+7\n",  "\n",
-      " \t ",   "hhhh\n",  "n\n"};
+      "2\r\n", "h\r\n",   "499.5\n", "1e2\n",    "x\n",
+      "yes\n", "-5\n",    "1e400\n", "1e-320\n", "99999999999\n",
+      "nan\n", "-inf\n",  "0x1A\n",  "-\n",      ".\n",
+      "e5\n",  "+7\n",    "\n",      " \t ",     "hhhh\n",
+      "n\n",   "0.125\n", "1e9\n",   "0.004\n",  "1000000000.01\n"};
   std::string input;
   const int pieces = static_cast<int>(random() % 1000);
   for (int piece = 0; piece < pieces; ++piece) {
@@ -90,8 +95,8 @@ TEST(Property, RandomSessionsEndAndSettleFairly) {
     game.askHitOrStay();
     game.askPlayAgain();
     rounds += watcher.rounds;
-    const bool ended =
-        game.inputEnded || game.playAgain == 'n' || game.playAgain == 'N';
+    const bool ended = game.halt == Halt::EndOfInput || game.playAgain == 'n' ||
+                       game.playAgain == 'N';
     ASSERT_TRUE(ended) << "session " << session;
   }
   randScript.clear();

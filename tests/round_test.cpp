@@ -211,6 +211,60 @@ TEST(Round, RefusedBetsAndAnswersAreAskedAgain) {
   }
 }
 
+TEST(Round, BetsAndThePotAreKeptToTheCent) {
+  // Rounds the player stays in: lost 18 to 19, or won 20 to 17.
+  const std::vector<std::vector<int>> lose = {{10, 23, 9, 21},
+                                              {12, 26, 35, 34}};
+  const std::vector<std::vector<int>> win = {{11, 25, 7, 37}, {13, 38, 20, 39}};
+  const std::string tooMuch =
+      " INVALID BET  Enter an amount of 1000000000 or less\n";
+  const std::string notAnAmount =
+      " INVALID BET  Enter an amount of 0 or more\n";
+  struct Case {
+    std::vector<std::vector<int>> rounds;
+    const char *input;
+    std::string said; // somewhere in the dialogue
+    double bet, pot;  // the last bet taken, and the pot at the end
+  };
+  const Case cases[] = {
+      {{lose[0], lose[1]},
+       "499.9\ns\ny\n0.1\ns\ny\n",
+       "You have $0.1 money in your pot. How much would you like to bet? \n",
+       0.1,
+       0},
+      {{win[0]}, "0.125\ns\nn\n", "", 0.13, 500.13},
+      {{lose[0]}, "0.125\ns\nn\n", "", 0.13, 499.87},
+      {{lose[0]}, "0.004\ns\nn\n", "", 0, 500},
+      {{win[0], lose[0]},
+       "1e17\n1000000000.001 and more\n1e9\ns\ny\n999999999.999\ns\nn\n",
+       "bet ?\n" + tooMuch + tooMuch + "Games = 1\n",
+       1e9,
+       500},
+      {{lose[0]},
+       "-0.5\n-5 7\n25\ns\nn\n",
+       "bet ?\n" + notAnAmount + notAnAmount + "Games = 1\n",
+       25,
+       475},
+  };
+  for (const Case &c : cases) {
+    std::vector<int> cards;
+    for (const std::vector<int> &round : c.rounds) {
+      cards.insert(cards.end(), round.begin(), round.end());
+    }
+    DeckOfCards game;
+    stackDeck(game, cards);
+    const std::string said = play(game, c.input);
+    EXPECT_NE(said.find(c.said), std::string::npos) << c.input << said;
+    EXPECT_EQ(game.bet, c.bet) << c.input;
+    EXPECT_EQ(game.pot, c.pot) << c.input;
+    const bool broke = c.pot <= 0;
+    EXPECT_EQ(endsWith(said, "Sorry but you have no money. Please get some "
+                             "more and come back! \n"),
+              broke)
+        << c.input;
+  }
+}
+
 TEST(Round, EndedInputEndsPlayAtEveryQuestion) {
   struct Case {
     const char *input, *lastLine;
@@ -236,7 +290,7 @@ TEST(Round, EndedInputEndsPlayAtEveryQuestion) {
     stackDeck(game, {10, kAceOfClubs, 7, 6, 15, 1, 28, 8});
     const std::string said = play(game, c.input);
     EXPECT_TRUE(endsWith(said, c.lastLine)) << c.input << "\n" << said;
-    EXPECT_TRUE(game.inputEnded);
+    EXPECT_EQ(game.halt, Halt::EndOfInput);
   }
 }
 
@@ -256,7 +310,7 @@ TEST(Round, UnreadableInputEndsPlay) {
   game.placeBet();
   game.askHitOrStay();
   game.askPlayAgain();
-  EXPECT_TRUE(game.inputEnded);
+  EXPECT_EQ(game.halt, Halt::InputError);
   EXPECT_TRUE(
       endsWith(console.output(), " How much would you like to bet ?\n"));
 }

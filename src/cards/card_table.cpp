@@ -75,15 +75,13 @@ void DeckOfCards::askAceValue() {
   std::cout << "You drew a " << userFace[userPosition]
             << " Would you like that to count as a 1 or 11?" << std::endl;
   std::cout << " 1 = 1, 2 = 11" << std::endl;
-  for (;;) {
-    const Read read = readInteger(aceChoice);
-    if (read == Read::Ended) {
-      return;
-    }
-    if (read == Read::Value && (aceChoice == 1 || aceChoice == 2)) {
-      break;
-    }
-    std::cout << "Pleae enter a valid number!  1 = 1, 2 = 11 " << std::endl;
+  const bool chosen = askUntil([this]() -> const char * {
+    const bool valid =
+        readNumber(aceChoice) && (aceChoice == 1 || aceChoice == 2);
+    return valid ? nullptr : "Pleae enter a valid number!  1 = 1, 2 = 11 ";
+  });
+  if (!chosen) {
+    return;
   }
   user[userPosition] = aceChoice == 1 ? 1 : 11;
   printNewlines(3);

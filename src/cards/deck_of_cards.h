@@ -4,6 +4,7 @@
 #ifndef BLACKJACK_DECK_OF_CARDS_H
 #define BLACKJACK_DECK_OF_CARDS_H
 
+#include <iostream>
 #include <string>
 
 constexpr int kDeckRows = 4;     // suits
@@ -16,6 +17,14 @@ constexpr int kBlackjack = 21;
 // Said when the dealer's draw, or a deal, finds the deck used up.
 constexpr const char *kDealerEndOfDeck =
     " The Dealer has hit the end of the deck.. Need to re-shuffle";
+
+// Why play stopped before the player said no or ran out of money.
+enum class Halt {
+  None,        // it did not
+  EndOfInput,  // standard input ended: play is over, as if the player left
+  InputError,  // standard input could not be read
+  OutputError, // standard output could not be written
+};
 
 class DeckOfCards {
 public:
@@ -57,11 +66,9 @@ public:
   char playAgain = ' ';        // last play-again answer
   int userFirst = 0;           // slot of the player's first card this round
   int dealerFirst = 0;         // slot of the dealer's first card this round
-  bool inputEnded = false;     // standard input has run out: play is over
+  Halt halt = Halt::None;      // why play stopped early, if it did
 
 private:
-  enum class Read { Value, Invalid, Ended };
-
   // A question answered by one letter.
   struct Question {
     const char *text;     // the question, as printed
@@ -74,16 +81,19 @@ private:
   void reshuffle(const char *endOfDeckMessage);
   void askAceValue();
   bool readBet();
+  const char *judgeBet();
+  void settle(double change);
   void userBusts();
 
   static const Question kHitOrStay;
   static const Question kPlayAgain;
 
+  bool halted() const { return halt != Halt::None; }
   bool ask(const Question &question, char &answer);
-  bool readAnswer(char &answer);
-  template <typename Number> Read readNumber(Number &number);
-  Read readInteger(int &number);
-  Read readAmount(double &amount);
+  template <typename Attempt> bool askUntil(Attempt attempt);
+  template <typename Value> bool read(Value &value);
+  template <typename Number> bool readNumber(Number &number);
+  static void discardLine();
 };
 
 // Prints `count` newlines, each flushing the output like every line.
@@ -96,5 +106,21 @@ constexpr int slotAfter(int slot) { return (slot + 1) % kHandSlots; }
 // and empties that slot so that no card of an earlier round shows through.
 void nextSlot(int &position, std::string (&faces)[kHandSlots],
               int (&hand)[kHandSlots]);
+
+// The one loop of every question: `attempt` reads an answer and returns
+// nullptr when it accepts it, or the refusal to print before reading again.
+// False once play has stopped, whatever the attempt said.
+template <typename Attempt> bool DeckOfCards::askUntil(Attempt attempt) {
+  for (;;) {
+    const char *const refusal = attempt();
+    if (halted()) {
+      return false;
+    }
+    if (refusal == nullptr) {
+      return true;
+    }
+    std::cout << refusal << std::endl;
+  }
+}
 
 #endif

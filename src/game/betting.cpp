@@ -1,12 +1,23 @@
 // The start of every round: the pot, the bet and the deal.
 #include "deck_of_cards.h"
 
+#include <cmath>
 #include <iostream>
 
 namespace {
 
 constexpr double kStartingPot = 500;
 constexpr int kCardsPerDeal = 4;
+
+// The largest bet: a pot kept to the cent stays exact in a double for tens
+// of thousands of rounds of winning it.
+constexpr double kMostBet = 1e9;
+constexpr const char *kNotAnAmount =
+    " INVALID BET  Enter an amount of 0 or more";
+constexpr const char *kTooMuch =
+    " INVALID BET  Enter an amount of 1000000000 or less";
+
+double toCents(double amount) { return std::round(amount * 100) / 100; }
 
 } // namespace
 
@@ -34,20 +45,31 @@ void DeckOfCards::placeBet() {
   }
 }
 
-// Reads the bet until it is an amount of 0 or more; zero, fractions and
-// more than the pot are taken as typed.
+// Reads the bet until it is an amount from 0 to kMostBet, and takes it to
+// the cent. Fractions and more than the pot are taken as typed.
 bool DeckOfCards::readBet() {
-  for (;;) {
-    switch (readAmount(bet)) {
-    case Read::Value:
-      return true;
-    case Read::Ended:
-      return false;
-    case Read::Invalid:
-      std::cout << " INVALID BET  Enter an amount of 0 or more" << std::endl;
-    }
-  }
+  return askUntil([this] { return judgeBet(); });
 }
+
+const char *DeckOfCards::judgeBet() {
+  if (!readNumber(bet)) {
+    return kNotAnAmount;
+  }
+  if (!(bet >= 0.0 && std::isfinite(bet))) {
+    discardLine();
+    return kNotAnAmount;
+  }
+  if (bet > kMostBet) {
+    discardLine();
+    return kTooMuch;
+  }
+  bet = toCents(bet);
+  return nullptr;
+}
+
+// Moves money into or out of the pot, which is kept to the cent so that
+// no fraction of a cent piles up over the rounds.
+void DeckOfCards::settle(double change) { pot = toCents(pot + change); }
 
 // Counts the round and gives two cards each, dealer first, then shows the
 // dealer's first card and the player's hand. After the first round since
@@ -69,7 +91,7 @@ void DeckOfCards::deal() {
     user[userPosition] = takeCard();
     nameDealerCard();
     nameUserCard();
-    if (inputEnded) {
+    if (halted()) {
       return;
     }
     nextSlot(dealerPosition, dealerFace, dealer);

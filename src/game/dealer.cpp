@@ -53,12 +53,12 @@ void DeckOfCards::showdown() {
     userBusts();
   } else if (dealerTotal > kBlackjack) {
     std::cout << " Dealer busted you won!" << std::endl;
-    pot += bet;
+    settle(bet);
   } else if (dealerTotal > userTotal) {
     std::cout << " Sorry, but the dealer won that round!" << std::endl;
-    pot -= bet;
+    settle(-bet);
   } else if (dealerTotal < userTotal) {
     std::cout << " YOU WON !!! " << std::endl;
-    pot += bet;
+    settle(bet);
   }
 }

@@ -1,23 +1,12 @@
-// Everything the player types comes in here. Each reader tells an answer
-// from bad input and from the end of input; once input has ended,
-// `inputEnded` is set and every later question returns at once, printing
-// nothing, so play ends however deep in a round it was.
+// Everything the player types comes in here. Play stops, and `halt` says
+// why, when standard output can no longer be written, when standard input
+// ends, or when it cannot be read: from then on nothing more is read and no
+// question is asked, however deep in a round play was.
 #include "deck_of_cards.h"
 
-#include <cmath>
 #include <iostream>
 #include <limits>
 #include <string_view>
-
-namespace {
-
-// After a refused answer: forget the failed read and the rest of its line.
-void discardLine() {
-  std::cin.clear();
-  std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-}
-
-} // namespace
 
 void printNewlines(int count) {
   for (int line = 0; line < count; ++line) {
@@ -26,57 +15,60 @@ void printNewlines(int count) {
 }
 
 // Prints a question and reads answers until one it accepts comes, meeting
-// every other with its refusal. False once input has ended.
+// every other with its refusal. False once play has stopped.
 bool DeckOfCards::ask(const Question &question, char &answer) {
-  if (inputEnded) {
+  if (halted()) {
     return false;
   }
   std::cout << question.text << std::endl;
-  while (readAnswer(answer)) {
-    if (std::string_view(question.accepted).find(answer) !=
-        std::string_view::npos) {
-      return true;
-    }
-    std::cout << question.refusal << std::endl;
-  }
-  return false;
+  return askUntil([&]() -> const char * {
+    read(answer);
+    const std::string_view accepted(question.accepted);
+    return accepted.find(answer) == std::string_view::npos ? question.refusal
+                                                           : nullptr;
+  });
 }
 
-// One character, white space skipped; the rest of the line stays unread.
-bool DeckOfCards::readAnswer(char &answer) {
-  if (std::cin >> answer) {
+// Reads one value in the stream's own format, a letter answer with white
+// space skipped and the rest of its line left for the next question. True
+// when a value was read; otherwise either play has stopped or the input was
+// not such a value. Output that failed stops play before anything is read,
+// so that a game nobody can see is not played on.
+template <typename Value> bool DeckOfCards::read(Value &value) {
+  if (!halted() && !std::cout) {
+    halt = Halt::OutputError;
+  }
+  if (halted()) {
+    return false;
+  }
+  if (std::cin >> value) {
     return true;
   }
-  inputEnded = true;
+  if (std::cin.bad()) {
+    halt = Halt::InputError;
+  } else if (std::cin.eof()) {
+    halt = Halt::EndOfInput;
+  }
   return false;
 }
 
-// A number in the stream's own format; anything else is bad input, and the
-// rest of its line is dropped. A stream that cannot be read any more counts
-// as ended, or the question would be refused and asked for ever.
-template <typename Number>
-DeckOfCards::Read DeckOfCards::readNumber(Number &number) {
-  if (std::cin >> number) {
-    return Read::Value;
+// A number; anything else is bad input, and the rest of its line is
+// dropped so that the question can be asked again.
+template <typename Number> bool DeckOfCards::readNumber(Number &number) {
+  if (read(number)) {
+    return true;
   }
-  if (std::cin.eof() || std::cin.bad()) {
-    inputEnded = true;
-    return Read::Ended;
-  }
-  discardLine();
-  return Read::Invalid;
-}
-
-DeckOfCards::Read DeckOfCards::readInteger(int &number) {
-  return readNumber(number);
-}
-
-// An amount of money: a finite number, 0 or more.
-DeckOfCards::Read DeckOfCards::readAmount(double &amount) {
-  const Read read = readNumber(amount);
-  if (read == Read::Value && !(amount >= 0.0 && std::isfinite(amount))) {
+  if (!halted()) {
     discardLine();
-    return Read::Invalid;
   }
-  return read;
+  return false;
 }
+
+// After a refused number: forget the failed read and the rest of its line.
+void DeckOfCards::discardLine() {
+  std::cin.clear();
+  std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+}
+
+template bool DeckOfCards::readNumber(int &);
+template bool DeckOfCards::readNumber(double &);

@@ -38,7 +38,7 @@ char DeckOfCards::hit() {
   user[userPosition] =
       takeCardGuarded(" You have hit the end of the deck.. Need to re-shuffle");
   nameUserCard();
-  if (inputEnded) {
+  if (halted()) {
     return ' ';
   }
   std::cout << " You just drew a " << userFace[userPosition] << std::endl;
@@ -51,7 +51,7 @@ char DeckOfCards::hit() {
   }
   if (userTotal == kBlackjack) {
     std::cout << "BLACK JACK! YOU WON!" << std::endl;
-    pot += bet;
+    settle(bet);
     return ' ';
   }
   char ans2 = ' ';
@@ -61,5 +61,5 @@ char DeckOfCards::hit() {
 // Over 21: the round and the bet are lost.
 void DeckOfCards::userBusts() {
   std::cout << "Sorry but you BUST! Dealer is the winner. " << std::endl;
-  pot -= bet;
+  settle(-bet);
 }
