@@ -20,7 +20,10 @@ std::vector<int> inOrder() {
   return cards;
 }
 
-TEST(Deck, StartsInOrderSeededFromTheClock) {
+TEST(Deck, StartsInOrderSeededFromTheClockOrTheSeedGiven) {
+  const DeckOfCards seeded(4294967295U);
+  EXPECT_EQ(lastSeed, 4294967295U);
+  EXPECT_EQ(deckOrder(seeded), inOrder());
   const DeckOfCards game;
   EXPECT_EQ(deckOrder(game), inOrder());
   EXPECT_NEAR(lastSeed, std::time(nullptr), 2);

@@ -58,4 +58,32 @@ game <&- >/dev/null 2>"$work/err"
 status=$?
 check "input closed" 1 "blackjack: cannot read standard input: Bad file descriptor"
 
+# The options: what they print, where, and with what status.
+"$program" --help >"$work/out" 2>"$work/err"
+status=$?
+check "--help" 0 ""
+grep -q '^Usage: blackjack \[OPTION\]' "$work/out" || { echo "--help: no usage"; failed=1; }
+for option in --version -V; do
+  "$program" $option >"$work/out" 2>"$work/err"
+  status=$?
+  check "$option" 0 ""
+  grep -qx 'blackjack [0-9]*\.[0-9]*\.[0-9]*' "$work/out" || { echo "$option: '$(cat "$work/out")'"; failed=1; }
+done
+for wrong in --frob -x stray '--seed' '--seed=-1' '-s 4294967296' '-s 12x' '--seed='; do
+  "$program" $wrong </dev/null >"$work/out" 2>"$work/err"
+  status=$?
+  [ "$status" -eq 2 ] && [ ! -s "$work/out" ] &&
+    [ "$(sed -n 2p "$work/err")" = "Try 'blackjack --help' for more information." ] &&
+    sed -n 1p "$work/err" | grep -q '^blackjack: ' ||
+    { echo "'$wrong': status $status, out '$(cat "$work/out")', err '$(cat "$work/err")'"; failed=1; }
+done
+
+# A seed deals the same game again; another seed, another game.
+answers='100\n2\n2\nh\n2\ns\ny\n100\n2\n2\ns\nn\n'
+printf "$answers" | "$program" --seed 4294967295 >"$work/first"
+printf "$answers" | "$program" -s 4294967295 >"$work/again"
+printf "$answers" | "$program" --seed=0 >"$work/other"
+cmp -s "$work/first" "$work/again" || { echo "the same seed dealt differently"; failed=1; }
+cmp -s "$work/first" "$work/other" && { echo "two seeds dealt alike"; failed=1; }
+
 exit $failed

@@ -16,13 +16,16 @@ constexpr int kLastCard = kDeckSize - 1;
 
 } // namespace
 
-DeckOfCards::DeckOfCards() {
+DeckOfCards::DeckOfCards()
+    : DeckOfCards(static_cast<unsigned>(std::time(nullptr))) {}
+
+DeckOfCards::DeckOfCards(unsigned seed) {
   for (int row = 0; row < kDeckRows; ++row) {
     for (int column = 0; column < kDeckColumns; ++column) {
       deck[row][column] = kDeckColumns * row + column + 1;
     }
   }
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  std::srand(seed);
 }
 
 // Five passes over the deck in reading order, each card swapped with one

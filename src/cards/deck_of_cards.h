@@ -28,7 +28,10 @@ enum class Halt {
 
 class DeckOfCards {
 public:
+  // A deck in order, 1 to 52, and the C library's generator seeded from
+  // the clock, or with `seed` to deal a game again.
   DeckOfCards();
+  explicit DeckOfCards(unsigned seed);
 
   // ---- The deck -----------------------------------------------------------
   void shuffle();

@@ -1,7 +1,9 @@
 // Twenty-one at the console: one player against the dealer, betting from a
-// pot of 500.
+// pot of 500. This file is the program around the game: the command line,
+// standard input and output, and the exit status.
 #include "deck_of_cards.h"
 #include "file_buffer.h"
+#include "options.h"
 
 #include <cerrno>
 #include <cstring>
@@ -16,16 +18,37 @@ int fail(const char *what, int error) {
   return 1;
 }
 
-int play(const FileBuffer &input, const FileBuffer &output) {
-  DeckOfCards deckOfCards;
+// Plays until the player stops or play halts; tells why it halted.
+Halt play(const Options &options) {
+  DeckOfCards deckOfCards =
+      options.seeded ? DeckOfCards(options.seed) : DeckOfCards();
   deckOfCards.shuffle();
   deckOfCards.placeBet();
   deckOfCards.askHitOrStay();
   deckOfCards.askPlayAgain();
+  return deckOfCards.halt;
+}
+
+int run(int argc, char *argv[], const FileBuffer &input,
+        const FileBuffer &output) {
+  const Options options = readOptions(argc, argv);
+  Halt halt = Halt::None;
+  switch (options.action) {
+  case Options::Action::Refuse:
+    return 2;
+  case Options::Action::Help:
+    std::cout << kUsage;
+    break;
+  case Options::Action::Version:
+    std::cout << "blackjack " BLACKJACK_VERSION "\n";
+    break;
+  case Options::Action::Play:
+    halt = play(options);
+  }
   if (!std::cout.flush()) {
     return fail("cannot write to standard output", output.error());
   }
-  if (deckOfCards.halt == Halt::InputError) {
+  if (halt == Halt::InputError) {
     // Input goes bad without a failed read only when reading a number
     // runs out of memory.
     return fail("cannot read standard input",
@@ -36,12 +59,12 @@ int play(const FileBuffer &input, const FileBuffer &output) {
 
 } // namespace
 
-int main() {
+int main(int argc, char *argv[]) {
   FileBuffer input(STDIN_FILENO);
   FileBuffer output(STDOUT_FILENO);
   std::streambuf *const oldIn = std::cin.rdbuf(&input);
   std::streambuf *const oldOut = std::cout.rdbuf(&output);
-  const int status = play(input, output);
+  const int status = run(argc, argv, input, output);
   std::cin.rdbuf(oldIn);
   std::cout.rdbuf(oldOut);
   return status;

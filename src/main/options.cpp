@@ -1,0 +1,80 @@
+#include "options.h"
+
+#include <charconv>
+#include <cstring>
+#include <getopt.h>
+#include <iostream>
+
+const char *const kUsage = R"(Usage: blackjack [OPTION]...
+Play twenty-one (blackjack) against the dealer at the console: you bet from
+a pot of $500 and type each answer on standard input.
+
+  -s, --seed=N     seed the card shuffler with N (0 to 4294967295) instead
+                   of the clock: the same N deals the same cards again
+  -h, --help       print this help and exit
+  -V, --version    print the version and exit
+
+Play ends when you answer n to "play that again", when you answer y with
+no money left, or when the input ends (Ctrl-D at a terminal).
+Exit status: 0 when play ends, 1 if standard output cannot be written or
+standard input cannot be read, 2 for a wrong command line.
+)";
+
+namespace {
+
+const option kLongOptions[] = {
+    {"seed", required_argument, nullptr, 's'},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// Says what is wrong with the command line and where to read more.
+Options refuse(const char *what = nullptr, const char *argument = nullptr) {
+  if (what != nullptr) {
+    std::cerr << "blackjack: " << what << " '" << argument << "'\n";
+  }
+  std::cerr << "Try 'blackjack --help' for more information.\n";
+  return {Options::Action::Refuse};
+}
+
+// A seed is a whole number in the generator's range: digits only.
+bool readSeed(const char *text, std::uint32_t &seed) {
+  const char *const end = text + std::strlen(text);
+  const auto [stop, error] = std::from_chars(text, end, seed);
+  return error == std::errc() && stop == end;
+}
+
+} // namespace
+
+Options readOptions(int argc, char *argv[]) {
+  // getopt_long names the program by argv[0] in what it says: make that
+  // blackjack however the program was started.
+  argv[0] = const_cast<char *>("blackjack");
+  Options options;
+  for (int option = 0; (option = getopt_long(argc, argv, "s:hV", kLongOptions,
+                                             nullptr)) != -1;) {
+    switch (option) {
+    case 's':
+      if (!readSeed(optarg, options.seed)) {
+        return refuse("the seed must be a whole number from 0 to 4294967295, "
+                      "not",
+                      optarg);
+      }
+      options.seeded = true;
+      break;
+    case 'h':
+      options.action = Options::Action::Help;
+      break;
+    case 'V':
+      options.action = Options::Action::Version;
+      break;
+    default: // getopt_long has said what is wrong
+      return refuse();
+    }
+  }
+  if (optind < argc) {
+    return refuse("unexpected argument", argv[optind]);
+  }
+  return options;
+}

@@ -1,0 +1,26 @@
+// The command line. The game itself takes no arguments; the options only
+// print about the program or fix the deal.
+#ifndef BLACKJACK_OPTIONS_H
+#define BLACKJACK_OPTIONS_H
+
+#include <cstdint>
+
+struct Options {
+  enum class Action {
+    Play,    // play a game
+    Help,    // print the usage text
+    Version, // print the version
+    Refuse,  // the command line is wrong: it has been said why
+  };
+  Action action = Action::Play; // what to do
+  bool seeded = false;          // a seed was given
+  std::uint32_t seed = 0;       // the generator's seed, if given
+};
+
+// Reads the options. What is wrong with them is said on standard error.
+Options readOptions(int argc, char *argv[]);
+
+// The text --help prints.
+extern const char *const kUsage;
+
+#endif
