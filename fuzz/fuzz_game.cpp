@@ -2,7 +2,7 @@
 // the numbered deck with the generator seeded alike every time, and stops
 // on anything that must never happen. Out-of-bounds reads and writes are
 // the sanitizers' to catch.
-#include "deck_checks.h"
+#include "session.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -41,15 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   DeckOfCards game;
   std::srand(1);
   game.deckColumn = 1;
-  game.placeBet();
-  game.askHitOrStay();
-  game.askPlayAgain();
+  playSession(game);
 
   std::cin.rdbuf(oldIn);
   std::cout.rdbuf(oldOut);
   const bool saidNo = game.playAgain == 'n' || game.playAgain == 'N';
   if (!(game.halt == Halt::EndOfInput || saidNo) || !isPermutation(game.deck) ||
-      game.deckRow * kDeckColumns + game.deckColumn > kDeckSize) {
+      game.deckIndex() > kDeckSize) {
     std::abort();
   }
   return 0;

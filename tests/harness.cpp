@@ -41,8 +41,6 @@ void stackDeck(DeckOfCards &game, const std::vector<int> &cards, int from) {
 
 std::string play(DeckOfCards &game, const std::string &input) {
   Console console(input);
-  game.placeBet();
-  game.askHitOrStay();
-  game.askPlayAgain();
+  playSession(game);
   return console.output();
 }

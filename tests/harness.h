@@ -3,7 +3,9 @@
 #ifndef BLACKJACK_TESTS_HARNESS_H
 #define BLACKJACK_TESTS_HARNESS_H
 
-#include "deck_of_cards.h"
+#include "session.h"
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <iostream>
@@ -16,6 +18,20 @@
 extern std::deque<int> randScript;
 extern long randCalls;    // calls to rand() so far
 extern unsigned lastSeed; // the last value given to srand()
+
+// Every test starts, and leaves, with rand() unscripted and uncounted,
+// whether its assertions held or not.
+class ForcedRand : public ::testing::Test {
+protected:
+  void SetUp() override { forgetRand(); }
+  void TearDown() override { forgetRand(); }
+
+private:
+  static void forgetRand() {
+    randScript.clear();
+    randCalls = 0;
+  }
+};
 
 // Feeds `input` to the game as standard input and collects what it prints,
 // for as long as it lives.

@@ -2,7 +2,6 @@
 // included: every session ends once its input does, the deck stays a
 // permutation, positions stay inside the deck and the hands, and every
 // round moves the pot by exactly the bet, to the cent, or not at all.
-#include "deck_checks.h"
 #include "harness.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +10,8 @@
 #include <random>
 
 namespace {
+
+using Property = ForcedRand;
 
 double toCents(double amount) { return std::round(amount * 100) / 100; }
 
@@ -27,7 +28,7 @@ protected:
     str("");
     ++lines;
     EXPECT_TRUE(isPermutation(game.deck));
-    EXPECT_LE(game.deckRow * kDeckColumns + game.deckColumn, kDeckSize);
+    EXPECT_LE(game.deckIndex(), kDeckSize);
     for (int position : {game.userPosition, game.dealerPosition, game.userFirst,
                          game.dealerFirst}) {
       EXPECT_TRUE(position >= 0 && position < kHandSlots) << position;
@@ -78,7 +79,7 @@ std::string randomTyping(std::mt19937 &random) {
   return input.substr(0, random() % (input.size() + 1));
 }
 
-TEST(Property, RandomSessionsEndAndSettleFairly) {
+TEST_F(Property, RandomSessionsEndAndSettleFairly) {
   std::mt19937 random(2026);
   long rounds = 0;
   for (int session = 0; session < 3000; ++session) {
@@ -91,15 +92,12 @@ TEST(Property, RandomSessionsEndAndSettleFairly) {
     Console console(randomTyping(random));
     Watcher watcher(game);
     std::cout.rdbuf(&watcher);
-    game.placeBet();
-    game.askHitOrStay();
-    game.askPlayAgain();
+    playSession(game);
     rounds += watcher.rounds;
     const bool ended = game.halt == Halt::EndOfInput || game.playAgain == 'n' ||
                        game.playAgain == 'N';
     ASSERT_TRUE(ended) << "session " << session;
   }
-  randScript.clear();
   EXPECT_GT(rounds, 15000) << rounds;
 }
 

@@ -6,6 +6,8 @@
 
 namespace {
 
+using Round = ForcedRand;
+
 // Card numbers run Ace to King in Hearts (1-13), Diamonds (14-26),
 // Clubs (27-39) and Spades (40-52).
 constexpr int kAceOfClubs = 27;
@@ -85,7 +87,7 @@ Ten of Spades  Eight of Hearts
 Do you want to play that again ?  (y|n) 
 )";
 
-TEST(Round, DialogueOfAFirstAndASecondRound) {
+TEST_F(Round, DialogueOfAFirstAndASecondRound) {
   DeckOfCards game;
   stackDeck(game, {10, kAceOfClubs, 7, 6, 15, 49, 9, 8, 36});
   EXPECT_EQ(play(game, "100\n2\nh\ns\nn\n"), kFirstRound);
@@ -98,7 +100,7 @@ TEST(Round, DialogueOfAFirstAndASecondRound) {
   EXPECT_EQ(game.pot, 650);
 }
 
-TEST(Round, EachOutcomeSettlesTheBetOneToOne) {
+TEST_F(Round, EachOutcomeSettlesTheBetOneToOne) {
   struct Case {
     std::vector<int> cards; // dealer, player, dealer, player, then draws
     const char *answers;
@@ -137,7 +139,7 @@ TEST(Round, EachOutcomeSettlesTheBetOneToOne) {
   }
 }
 
-TEST(Round, ShowdownListsEveryCardOfTheRound) {
+TEST_F(Round, ShowdownListsEveryCardOfTheRound) {
   DeckOfCards game;
   stackDeck(game, {5, 2, 4, 3, 15, 16, 17, 28, 29, 30});
   const std::string said = play(game, "10\nh\nh\nh\ns\nn\n");
@@ -152,7 +154,7 @@ TEST(Round, ShowdownListsEveryCardOfTheRound) {
   EXPECT_EQ(game.pot, 490);
 }
 
-TEST(Round, EndOfTheDeckReshufflesMidRound) {
+TEST_F(Round, EndOfTheDeckReshufflesMidRound) {
   // Ten, Deuce, Seven, Three dealt from the last cards but one; the hit
   // reshuffles (rand() always 0 turns the deck by five) and draws the
   // Deuce again, then the Seven.
@@ -186,7 +188,7 @@ TEST(Round, EndOfTheDeckReshufflesMidRound) {
                   "would you like to bet ?\n");
 }
 
-TEST(Round, RefusedBetsAndAnswersAreAskedAgain) {
+TEST_F(Round, RefusedBetsAndAnswersAreAskedAgain) {
   DeckOfCards game;
   stackDeck(game, {10, 23, 9, 8, 2});
   const std::string said =
@@ -211,7 +213,7 @@ TEST(Round, RefusedBetsAndAnswersAreAskedAgain) {
   }
 }
 
-TEST(Round, BetsAndThePotAreKeptToTheCent) {
+TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
   // Rounds the player stays in: lost 18 to 19, or won 20 to 17.
   const std::vector<std::vector<int>> lose = {{10, 23, 9, 21},
                                               {12, 26, 35, 34}};
@@ -265,7 +267,7 @@ TEST(Round, BetsAndThePotAreKeptToTheCent) {
   }
 }
 
-TEST(Round, EndedInputEndsPlayAtEveryQuestion) {
+TEST_F(Round, EndedInputEndsPlayAtEveryQuestion) {
   struct Case {
     const char *input, *lastLine;
   };
@@ -302,14 +304,12 @@ protected:
   }
 };
 
-TEST(Round, UnreadableInputEndsPlay) {
+TEST_F(Round, UnreadableInputEndsPlay) {
   DeckOfCards game;
   Console console("");
   BrokenInput broken;
   std::cin.rdbuf(&broken);
-  game.placeBet();
-  game.askHitOrStay();
-  game.askPlayAgain();
+  playSession(game);
   EXPECT_EQ(game.halt, Halt::InputError);
   EXPECT_TRUE(
       endsWith(console.output(), " How much would you like to bet ?\n"));

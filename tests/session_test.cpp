@@ -10,11 +10,13 @@
 
 namespace {
 
+using Session = ForcedRand;
+
 const std::string kPlayAgain = "Do you want to play that again ?  (y|n) \n";
 const std::string kNoMoney =
     "Sorry but you have no money. Please get some more and come back! \n";
 
-TEST(Session, PlayAgainTakesYesOrNoOnly) {
+TEST_F(Session, PlayAgainTakesYesOrNoOnly) {
   DeckOfCards game;
   stackDeck(game, {10, 23, 9, 8, 36, 24, 35, 21});
   std::string said = play(game, "100\ns\nx\nY\n50\ns\nn\ny\n");
@@ -26,7 +28,7 @@ TEST(Session, PlayAgainTakesYesOrNoOnly) {
   EXPECT_EQ(game.pot, 350);
 }
 
-TEST(Session, NoMoneyLeftEndsPlay) {
+TEST_F(Session, NoMoneyLeftEndsPlay) {
   for (const char *bet : {"500", "600"}) {
     DeckOfCards game;
     stackDeck(game, {10, 23, 9, 8});
@@ -77,9 +79,8 @@ int total(const std::vector<std::string> &names) {
 
 // Every round of a long session shows, lists and counts only the cards
 // dealt and drawn in that round, however far the hand slots have wrapped.
-TEST(Session, EveryRoundShowsOnlyItsOwnCards) {
+TEST_F(Session, EveryRoundShowsOnlyItsOwnCards) {
   std::mt19937 random(7);
-  randScript.clear();
   for (int call = 0; call < 100000; ++call) {
     randScript.push_back(static_cast<int>(random() % 32768));
   }
@@ -90,7 +91,6 @@ TEST(Session, EveryRoundShowsOnlyItsOwnCards) {
   DeckOfCards game;
   game.shuffle();
   const std::string said = play(game, input);
-  randScript.clear();
 
   const std::regex deal("Dealer is showing a (.+)\n You have the cards of (.+) "
                         "and (.+)\n For a starting total of (\\d+) points");

@@ -43,35 +43,26 @@ constexpr Card kCards[kDeckSize] = {
     {"Queen of Spades", 10, 10},   {"King of Spades", 10, 10},
 };
 
-bool isCardNumber(int number) { return number >= 1 && number <= kDeckSize; }
-
 } // namespace
 
-// Turns the card number in the dealer's current slot into its name and value.
+// Naming reads the slot as a card number, 1 to 52: every caller has just
+// taken that card from the deck and put it there.
 void DeckOfCards::nameDealerCard() {
-  const int number = dealer[dealerPosition];
-  if (isCardNumber(number)) {
-    dealerFace[dealerPosition] = kCards[number - 1].name;
-    dealer[dealerPosition] = kCards[number - 1].dealerValue;
-  }
+  const Card &card = kCards[dealer[dealerPosition] - 1];
+  dealerFace[dealerPosition] = card.name;
+  dealer[dealerPosition] = card.dealerValue;
 }
 
-// Turns the card number in the player's current slot into its name and
-// value, asking what an ace should count.
-void DeckOfCards::nameUserCard() {
-  const int number = user[userPosition];
-  if (isCardNumber(number)) {
-    userFace[userPosition] = kCards[number - 1].name;
-    user[userPosition] = kCards[number - 1].userValue;
-  }
-  if (user[userPosition] == 1) {
-    askAceValue();
-  }
+bool DeckOfCards::nameUserCard() {
+  const Card &card = kCards[user[userPosition] - 1];
+  userFace[userPosition] = card.name;
+  user[userPosition] = card.userValue;
+  return user[userPosition] != 1 || askAceValue();
 }
 
 // Asks what the ace just named in the player's slot counts, until 1 or 2
-// is typed; its value is final.
-void DeckOfCards::askAceValue() {
+// is typed; its value is final. False if play stopped at the question.
+bool DeckOfCards::askAceValue() {
   std::cout << "You drew a " << userFace[userPosition]
             << " Would you like that to count as a 1 or 11?" << std::endl;
   std::cout << " 1 = 1, 2 = 11" << std::endl;
@@ -81,8 +72,9 @@ void DeckOfCards::askAceValue() {
     return valid ? nullptr : "Pleae enter a valid number!  1 = 1, 2 = 11 ";
   });
   if (!chosen) {
-    return;
+    return false;
   }
   user[userPosition] = aceChoice == 1 ? 1 : 11;
   printNewlines(3);
+  return true;
 }

@@ -53,7 +53,7 @@ void DeckOfCards::shuffle() {
 // take after its test. The column may run past 12 during a deal: the
 // position is read in row-major order.
 int DeckOfCards::takeCard() {
-  const int index = deckRow * kDeckColumns + deckColumn;
+  const int index = deckIndex();
   ++deckColumn;
   return deck[index / kDeckColumns][index % kDeckColumns];
 }
@@ -63,7 +63,7 @@ int DeckOfCards::takeCard() {
 int DeckOfCards::takeCardGuarded(const char *endOfDeckMessage) {
   deckRow += deckColumn / kDeckColumns;
   deckColumn %= kDeckColumns;
-  if (deckRow * kDeckColumns + deckColumn >= kLastCard) {
+  if (deckIndex() >= kLastCard) {
     reshuffle(endOfDeckMessage);
   }
   return takeCard();
@@ -74,8 +74,10 @@ void DeckOfCards::reshuffle(const char *endOfDeckMessage) {
   shuffle();
 }
 
-void nextSlot(int &position, std::string (&faces)[kHandSlots],
-              int (&hand)[kHandSlots]) {
+// Moves a hand position on to its next slot, wrapping round after the last,
+// and empties that slot so that no card of an earlier round shows through.
+void DeckOfCards::nextSlot(int &position, std::string (&faces)[kHandSlots],
+                           int (&hand)[kHandSlots]) {
   position = slotAfter(position);
   faces[position].clear();
   hand[position] = 0;

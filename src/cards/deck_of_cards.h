@@ -34,22 +34,51 @@ public:
   explicit DeckOfCards(unsigned seed);
 
   // ---- The deck -----------------------------------------------------------
+
+  // Shuffles the whole deck: five passes, each card swapped with one that
+  // rand() picks, row first, then column. The calls to rand() and their
+  // order are fixed, so a seed replays a game. The next card is then the
+  // one at row 0, column 1, and `games` is 0.
   void shuffle();
 
-  // ---- The card table -----------------------------------------------------
-  void nameDealerCard();
-  void nameUserCard();
+  // Where the next card is, counted in reading order from 0: row by row.
+  // It is 52 or less; the deck has no card at 52.
+  int deckIndex() const { return deckRow * kDeckColumns + deckColumn; }
 
-  // ---- A round --------------------------------------------------------------
+  // ---- The card table -----------------------------------------------------
+  // Each turns the card number just put in the hand's current slot into its
+  // name and value. Call each once for a card, straight after putting it
+  // there: the slot then holds the value, which would read as a card number.
+
+  void nameDealerCard(); // a dealer's ace counts 11
+  // Asks what a player's ace counts. False if play stopped at that question.
+  bool nameUserCard();
+
+  // ---- A round ------------------------------------------------------------
+
+  // Shuffles first if fewer than four cards are left, starts a fresh pot
+  // after a shuffle, reads the bet and deals. Nothing is dealt if play
+  // stops at the bet, or if the pot is empty.
   void placeBet();
+  // Counts the round, gives two cards each (dealer first) and shows the
+  // dealer's first card and the player's hand and total.
   void deal();
+  // Plays the player's turn out, and the dealer's if the player stays.
+  // Returns the first answer.
   char askHitOrStay();
+  // Draws one card for the player. A bust or exactly 21 settles the round;
+  // otherwise returns the answer to the next hit-or-stay question, or a
+  // blank if the round or play is over.
   char hit();
+  // Draws for the dealer while under 17, then holds the showdown.
   void dealerPlay();
+  // Lists both hands and totals and settles the bet one to one.
   void showdown();
+  // Offers round after round until the player says no, has no money left,
+  // or play stops. Returns the last answer.
   char askPlayAgain();
 
-  // ---- State ----------------------------------------------------------------
+  // ---- State --------------------------------------------------------------
   int deck[kDeckRows][kDeckColumns];  // card numbers 1..52, each exactly once
   std::string dealerFace[kHandSlots]; // name of the dealer's card per slot
   std::string userFace[kHandSlots];   // name of the player's card per slot
@@ -62,9 +91,9 @@ public:
   int userTotal = 0;           // player's points this round
   int dealerTotal = 0;         // dealer's points this round
   int aceChoice = 0;           // last answer at the ace question (1 or 2)
-  double pot = 0.0;            // the player's money
+  double pot = 0.0;            // the player's money, kept to the cent
   int games = 0;               // rounds dealt since the last shuffle
-  double bet = 0.0;            // this round's bet
+  double bet = 0.0;            // this round's bet, to the cent
   char hitOrStay = ' ';        // first hit-or-stay answer of the round
   char playAgain = ' ';        // last play-again answer
   int userFirst = 0;           // slot of the player's first card this round
@@ -78,37 +107,37 @@ private:
     const char *refusal;  // printed for any other answer
     const char *accepted; // the letters it takes
   };
+  static const Question kHitOrStay;
+  static const Question kPlayAgain;
 
+  // ---- Taking cards -------------------------------------------------------
   int takeCard();
   int takeCardGuarded(const char *endOfDeckMessage);
   void reshuffle(const char *endOfDeckMessage);
-  void askAceValue();
+
+  // ---- Hand slots: each hand is a ring of kHandSlots ----------------------
+  static constexpr int slotAfter(int slot) { return (slot + 1) % kHandSlots; }
+  static void nextSlot(int &position, std::string (&faces)[kHandSlots],
+                       int (&hand)[kHandSlots]);
+  static void listHand(const std::string (&faces)[kHandSlots], int first,
+                       int last);
+
+  // ---- Money --------------------------------------------------------------
   bool readBet();
   const char *judgeBet();
   void settle(double change);
   void userBusts();
 
-  static const Question kHitOrStay;
-  static const Question kPlayAgain;
-
+  // ---- The console --------------------------------------------------------
+  bool askAceValue();
   bool halted() const { return halt != Halt::None; }
   bool ask(const Question &question, char &answer);
   template <typename Attempt> bool askUntil(Attempt attempt);
   template <typename Value> bool read(Value &value);
   template <typename Number> bool readNumber(Number &number);
   static void discardLine();
+  static void printNewlines(int count);
 };
-
-// Prints `count` newlines, each flushing the output like every line.
-void printNewlines(int count);
-
-// The hand slot after `slot`, wrapping round after the last.
-constexpr int slotAfter(int slot) { return (slot + 1) % kHandSlots; }
-
-// Moves a hand position on to its next slot, wrapping round after the last,
-// and empties that slot so that no card of an earlier round shows through.
-void nextSlot(int &position, std::string (&faces)[kHandSlots],
-              int (&hand)[kHandSlots]);
 
 // The one loop of every question: `attempt` reads an answer and returns
 // nullptr when it accepts it, or the refusal to print before reading again.

@@ -26,7 +26,7 @@ double toCents(double amount) { return std::round(amount * 100) / 100; }
 void DeckOfCards::placeBet() {
   // The deal takes its four cards without looking, so the deck must hold
   // them all.
-  if (deckRow * kDeckColumns + deckColumn > kDeckSize - kCardsPerDeal) {
+  if (deckIndex() > kDeckSize - kCardsPerDeal) {
     reshuffle(kDealerEndOfDeck);
   }
   if (games < 1) {
@@ -90,8 +90,7 @@ void DeckOfCards::deal() {
     dealer[dealerPosition] = takeCard();
     user[userPosition] = takeCard();
     nameDealerCard();
-    nameUserCard();
-    if (halted()) {
+    if (!nameUserCard()) {
       return;
     }
     nextSlot(dealerPosition, dealerFace, dealer);

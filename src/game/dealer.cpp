@@ -7,9 +7,12 @@ namespace {
 
 constexpr int kDealerStands = 17;
 
+} // namespace
+
 // Prints a hand from its first slot to its position, each name followed by
 // two blanks; a slot not dealt into this round shows as the blanks alone.
-void listHand(const std::string (&faces)[kHandSlots], int first, int last) {
+void DeckOfCards::listHand(const std::string (&faces)[kHandSlots], int first,
+                           int last) {
   for (int slot = first;; slot = slotAfter(slot)) {
     std::cout << faces[slot] << "  ";
     if (slot == last) {
@@ -18,8 +21,6 @@ void listHand(const std::string (&faces)[kHandSlots], int first, int last) {
   }
   std::cout << std::endl;
 }
-
-} // namespace
 
 // The dealer draws to 17 or more, an ace always counting 11. The first
 // card drawn goes one slot past the position the deal left, so the

@@ -8,7 +8,8 @@
 #include <limits>
 #include <string_view>
 
-void printNewlines(int count) {
+// Prints `count` newlines, each flushing the output like every line.
+void DeckOfCards::printNewlines(int count) {
   for (int line = 0; line < count; ++line) {
     std::cout << std::endl;
   }

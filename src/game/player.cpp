@@ -37,8 +37,7 @@ char DeckOfCards::hit() {
   std::cout << games << std::endl;
   user[userPosition] =
       takeCardGuarded(" You have hit the end of the deck.. Need to re-shuffle");
-  nameUserCard();
-  if (halted()) {
+  if (!nameUserCard()) {
     return ' ';
   }
   std::cout << " You just drew a " << userFace[userPosition] << std::endl;
