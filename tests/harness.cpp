@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 std::deque<int> randScript;
 long randCalls = 0;
@@ -31,6 +32,9 @@ Console::~Console() {
 }
 
 void stackDeck(DeckOfCards &game, const std::vector<int> &cards, int from) {
+  if (from + cards.size() > kDeckSize) {
+    throw std::out_of_range("more cards stacked than the deck holds");
+  }
   game.deckRow = from / kDeckColumns;
   game.deckColumn = from % kDeckColumns;
   int *deck = &game.deck[0][0];

@@ -109,11 +109,15 @@ TEST_F(Round, EachOutcomeSettlesTheBetOneToOne) {
   };
   const Case cases[] = {
       {{10, 23, 6, 19, 13},
-       "h\n",
+       "H\n",
        "Sorry but you BUST! Dealer is the winner. ",
        400},
       {{10, 23, 6, 19, 5, 9}, "h\n", "BLACK JACK! YOU WON!", 600},
-      {{10, 23, 6, 8, 9}, "s\n", " Dealer busted you won!", 600},
+      {{10, 23, 6, 8, 9}, "S\n", " Dealer busted you won!", 600},
+      {{10, 23, 9, 19, 2},
+       "H\nS\n",
+       " Sorry, but the dealer won that round!",
+       400},
       {{10, 23, 9, 20}, "s\n", " Sorry, but the dealer won that round!", 400},
       {{10, 23, 8, 36}, "s\n", " YOU WON !!! ", 600},
       {{10, 23, 8, 21}, "s\n", " For a Total of : 18\n\n", 500},
@@ -122,6 +126,9 @@ TEST_F(Round, EachOutcomeSettlesTheBetOneToOne) {
        "2\n2\ns\n",
        "Sorry but you BUST! Dealer is the winner. ",
        400},
+      // Standing on exactly 21, an ace counted 11 with a ten.
+      {{10, kAceOfClubs, 9, 23}, "2\ns\n", " YOU WON !!! ", 600},
+      {{11, kAceOfClubs, 40, 23}, "2\ns\n", " For a Total of : 21\n\n", 500},
   };
   for (const Case &c : cases) {
     DeckOfCards game;
@@ -135,7 +142,9 @@ TEST_F(Round, EachOutcomeSettlesTheBetOneToOne) {
     EXPECT_EQ(game.pot, c.pot) << c.outcome;
     const bool dealerPlayed =
         said.find("The dealer has now stopped") != std::string::npos;
-    EXPECT_EQ(dealerPlayed, c.answers[0] != 'h') << c.outcome;
+    const bool stayed =
+        std::string(c.answers).find_first_of("sS") != std::string::npos;
+    EXPECT_EQ(dealerPlayed, stayed) << c.outcome;
   }
 }
 
@@ -178,14 +187,24 @@ TEST_F(Round, EndOfTheDeckReshufflesMidRound) {
                       "re-shuffle\n The Dealer just drew a Ten of Diamonds\n"),
             std::string::npos);
 
-  DeckOfCards deal;
-  deal.games = 3;
-  deal.pot = 42;
-  stackDeck(deal, {}, 49);
-  said = play(deal, "");
-  EXPECT_EQ(said, " The Dealer has hit the end of the deck.. Need to "
-                  "re-shuffle\n You have a starting pot of $500\n How much "
-                  "would you like to bet ?\n");
+  // A deal takes four cards: with four left it deals them, with three it
+  // shuffles first.
+  for (const int from : {48, 49}) {
+    DeckOfCards deal;
+    deal.games = 3;
+    deal.pot = 42;
+    stackDeck(deal, {10, 23, 9, 8}, 48);
+    deal.deckColumn = from % kDeckColumns;
+    said = play(deal, "5\n");
+    const std::string bet =
+        from == 48 ? "You have $42 money in your pot. How much would you like "
+                     "to bet? \nGames = 4\nNot resetting the positions \n"
+                     "Dealer is showing a Ten of Hearts\n"
+                   : " The Dealer has hit the end of the deck.. Need to "
+                     "re-shuffle\n You have a starting pot of $500\n How "
+                     "much would you like to bet ?\nGames = 1\n";
+    EXPECT_EQ(said.rfind(bet, 0), 0u) << said;
+  }
 }
 
 TEST_F(Round, RefusedBetsAndAnswersAreAskedAgain) {

@@ -17,15 +17,18 @@ const std::string kNoMoney =
     "Sorry but you have no money. Please get some more and come back! \n";
 
 TEST_F(Session, PlayAgainTakesYesOrNoOnly) {
-  DeckOfCards game;
-  stackDeck(game, {10, 23, 9, 8, 36, 24, 35, 21});
-  std::string said = play(game, "100\ns\nx\nY\n50\ns\nn\ny\n");
-  EXPECT_NE(said.find(kPlayAgain + "Please enter in a valid answer (Y|N)\n" +
-                      "\n\n\n\n\n\nYou have $400 money in your pot."),
-            std::string::npos);
-  EXPECT_EQ(said.substr(said.size() - kPlayAgain.size()), kPlayAgain);
-  EXPECT_EQ(game.playAgain, 'n');
-  EXPECT_EQ(game.pot, 350);
+  for (const char no : {'n', 'N'}) {
+    DeckOfCards game;
+    stackDeck(game, {10, 23, 9, 8, 36, 24, 35, 21});
+    const std::string said =
+        play(game, std::string("100\ns\nx\nY\n50\ns\n") + no + "\ny\n");
+    EXPECT_NE(said.find(kPlayAgain + "Please enter in a valid answer (Y|N)\n" +
+                        "\n\n\n\n\n\nYou have $400 money in your pot."),
+              std::string::npos);
+    EXPECT_EQ(said.substr(said.size() - kPlayAgain.size()), kPlayAgain) << no;
+    EXPECT_EQ(game.playAgain, no);
+    EXPECT_EQ(game.pot, 350);
+  }
 }
 
 TEST_F(Session, NoMoneyLeftEndsPlay) {
