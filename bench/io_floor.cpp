@@ -1,9 +1,9 @@
 // The least a program can do to print the game's dialogue: take the whole
-// of it from standard input at once, then write it line by line, flushing
-// after every line as the game does.
+// of it from standard input at once, then write it line by line, one
+// write(2) for each line, as the game does when it flushes every line.
 #include <cstdio>
-#include <iostream>
 #include <string>
+#include <unistd.h>
 
 int main() {
   std::string text;
@@ -14,13 +14,11 @@ int main() {
   }
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) {
-      end = text.size();
+    end = end == std::string::npos ? text.size() : end + 1;
+    if (::write(STDOUT_FILENO, text.data() + start, end - start) < 0) {
+      return 1;
     }
-    std::cout.write(text.data() + start,
-                    static_cast<std::streamsize>(end - start))
-        << std::endl;
-    start = end + 1;
+    start = end;
   }
   return 0;
 }
