@@ -1,7 +1,8 @@
-// Everything the player types comes in here. Play stops, and `halt` says
-// why, when standard output can no longer be written, when standard input
-// ends, or when it cannot be read: from then on nothing more is read and no
-// question is asked, however deep in a round play was.
+// The console: everything the player types comes in here, and the blank
+// lines go out from here. Play stops, and `halt` says why, when standard
+// output can no longer be written, when standard input ends, or when it
+// cannot be read: from then on nothing more is read and no question is
+// asked, however deep in a round play was.
 #include "deck_of_cards.h"
 
 #include <iostream>
