@@ -155,6 +155,12 @@ TEST_F(CardTable, AceQuestionTakesOneOrTwoOnly) {
       {"abc\n99999999999\n1\n", 2, 1, false},
       {"2 and more\n", 0, 11, false},
       {"-1\n\n\n   1", 1, 1, false},
+      // Only a whole word of digits is a number; its line goes with it.
+      {"1.0\n2\n", 1, 11, false},
+      {"2x 2\n1\n", 1, 1, false},
+      {"+2\n", 0, 11, false},
+      // Another number keeps the rest of its line.
+      {"3 2\n", 1, 11, false},
       {"", 0, 1, true},
       {"x", 1, 1, true},
   };

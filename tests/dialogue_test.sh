@@ -3,7 +3,7 @@
 # prints with a recorded session; then checks how each way of ending is
 # reported: status, standard output and standard error.
 set -u
-program=$1 shim=$2 transcript=$3
+program=$1 shim=$2 transcript=$3 nonblocking=$4
 failed=0
 
 # LD_PRELOAD cannot name a path with a blank in it, so the generator that
@@ -49,6 +49,21 @@ printf '100\ns\nn\n' | game >&- 2>"$work/err"
 status=$?
 check "output closed" 1 \
   "blackjack: cannot write to standard output: Bad file descriptor"
+
+# Answers without end, and nowhere to write: play must stop at once.
+yes y | game >/dev/full 2>"$work/err"
+status=$?
+check "endless answers, output to a full device" 1 \
+  "blackjack: cannot write to standard output: No space left on device"
+
+# Pipes that are not ready are waited for: an empty input, a full output.
+for round in $(seq 150); do printf '10\n2\n2\nh\n2\ns\ny\n'; done >"$work/answers"
+"$program" --seed 8 <"$work/answers" >"$work/blocking"
+timeout 20 "$nonblocking" "$program" --seed 8 <"$work/answers" >"$work/out" 2>"$work/err"
+status=$?
+check "non-blocking pipes" 0 ""
+[ "$(wc -c <"$work/out")" -gt 65536 ] || { echo "non-blocking pipes: too little output to fill a pipe"; failed=1; }
+cmp -s "$work/blocking" "$work/out" || { echo "non-blocking pipes: output differs"; failed=1; }
 
 game </ >/dev/null 2>"$work/err"
 status=$?

@@ -213,8 +213,10 @@ TEST_F(Round, RefusedBetsAndAnswersAreAskedAgain) {
   const std::string said =
       play(game, "abc\n-5\n1e999\nnan\n-inf\n  50.5\nx\nh\nq\ns\nn\n");
   const std::string refusedBet = " INVALID BET  Enter an amount of 0 or more\n";
+  const std::string tooMuch =
+      " INVALID BET  Enter an amount of 1000000000 or less\n";
   const std::string refusedAnswer = " INVALID ANSWER  Only (h)it or (s)tay\n";
-  EXPECT_NE(said.find("bet ?\n" + refusedBet + refusedBet + refusedBet +
+  EXPECT_NE(said.find("bet ?\n" + refusedBet + refusedBet + tooMuch +
                       refusedBet + refusedBet + "Games = 1\n"),
             std::string::npos);
   EXPECT_NE(said.find("(h|s)\n" + refusedAnswer + "1\n"), std::string::npos);
@@ -254,6 +256,21 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
        0.1,
        0},
       {{win[0]}, "0.125\ns\nn\n", "", 0.13, 500.13},
+      // Half cents round up as typed, not as the double just below.
+      {{win[0]}, "0.145\ns\nn\n", "", 0.15, 500.15},
+      {{win[0]}, "0.285\ns\nn\n", "", 0.29, 500.29},
+      {{lose[0]}, "1.005\ns\nn\n", "", 1.01, 498.99},
+      // The pot is shown to the cent, however large.
+      {{win[0], lose[0]},
+       "10000.25\ns\ny\n0\ns\nn\n",
+       "You have $10500.25 money in your pot.",
+       0,
+       10500.25},
+      {{win[0], lose[0]},
+       "109501.24\ns\ny\n0\ns\nn\n",
+       "You have $110001.24 money in your pot.",
+       0,
+       110001.24},
       {{lose[0]}, "0.125\ns\nn\n", "", 0.13, 499.87},
       {{lose[0]}, "0.004\ns\nn\n", "", 0, 500},
       {{win[0], lose[0]},
@@ -261,6 +278,11 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
        "bet ?\n" + tooMuch + tooMuch + "Games = 1\n",
        1e9,
        500},
+      {{win[0], lose[0]},
+       "1e9\ns\ny\n0\ns\nn\n",
+       "You have $1000000500 money in your pot.",
+       0,
+       1000000500},
       {{lose[0]},
        "-0.5\n-5 7\n25\ns\nn\n",
        "bet ?\n" + notAnAmount + notAnAmount + "Games = 1\n",
@@ -284,6 +306,58 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
               broke)
         << c.input;
   }
+}
+
+// A bet is one word, and only a decimal numeral from 0 to 1000000000 is
+// taken: anything else is refused with the rest of its line, which would
+// otherwise answer the questions that follow.
+TEST_F(Round, ABetIsOneWholeNumeral) {
+  const std::string notAnAmount = " INVALID BET  Enter an amount of 0 or more";
+  const std::string tooMuch =
+      " INVALID BET  Enter an amount of 1000000000 or less";
+  struct Case {
+    std::string word;
+    std::string refusal; // empty: taken
+    double bet;
+  };
+  const Case cases[] = {
+      {"1,000", notAnAmount, 25},
+      {",000", notAnAmount, 25},
+      {"50h", notAnAmount, 25},
+      {"25abc", notAnAmount, 25},
+      {"0x10", notAnAmount, 25},
+      {"inf", notAnAmount, 25},
+      {"+nan", notAnAmount, 25},
+      {"1e", notAnAmount, 25},
+      {".", notAnAmount, 25},
+      {"-1e-320", notAnAmount, 25},
+      {"1e400", tooMuch, 25},
+      {"1000000000.004", tooMuch, 25},
+      {std::string(1001, '1'), notAnAmount, 25},
+      {std::string(999, '0') + "7", "", 7},
+      {"-1e-400", "", 0},
+      {"+12.", "", 12},
+      {".5E+1", "", 5},
+  };
+  for (const Case &c : cases) {
+    DeckOfCards game;
+    stackDeck(game, {10, 23, 9, 8});
+    const std::string said = play(game, c.word + " hhs\n25\ns\nn\n");
+    const std::string next = c.refusal.empty() ? "" : c.refusal + "\n";
+    EXPECT_NE(said.find("bet ?\n" + next + "Games = 1\n"), std::string::npos)
+        << c.word << "\n"
+        << said;
+    EXPECT_EQ(game.bet, c.bet) << c.word;
+  }
+
+  // The white space after the word is not part of it.
+  DeckOfCards game;
+  stackDeck(game, {10, 23, 9, 8});
+  const std::string said = play(game, "50 s\nn\n");
+  EXPECT_NE(said.find("(h|s)\nThe dealer has now stopped also\n"),
+            std::string::npos)
+      << said;
+  EXPECT_EQ(game.bet, 50);
 }
 
 TEST_F(Round, EndedInputEndsPlayAtEveryQuestion) {
@@ -315,12 +389,11 @@ TEST_F(Round, EndedInputEndsPlayAtEveryQuestion) {
   }
 }
 
-// A standard input that fails to read, as a terminal that has gone away.
+// A standard input that fails to read, as a terminal that has gone away:
+// like the program's own, it ends the input and throws nothing.
 class BrokenInput : public std::streambuf {
 protected:
-  int_type underflow() override {
-    throw std::ios_base::failure("input/output error");
-  }
+  int_type underflow() override { return traits_type::eof(); }
 };
 
 TEST_F(Round, UnreadableInputEndsPlay) {
@@ -329,7 +402,7 @@ TEST_F(Round, UnreadableInputEndsPlay) {
   BrokenInput broken;
   std::cin.rdbuf(&broken);
   playSession(game);
-  EXPECT_EQ(game.halt, Halt::InputError);
+  EXPECT_EQ(game.halt, Halt::EndOfInput);
   EXPECT_TRUE(
       endsWith(console.output(), " How much would you like to bet ?\n"));
 }

@@ -21,8 +21,7 @@ constexpr const char *kDealerEndOfDeck =
 // Why play stopped before the player said no or ran out of money.
 enum class Halt {
   None,        // it did not
-  EndOfInput,  // standard input ended: play is over, as if the player left
-  InputError,  // standard input could not be read
+  EndOfInput,  // standard input ended, or could no longer be read
   OutputError, // standard output could not be written
 };
 
@@ -131,11 +130,25 @@ private:
   // ---- The console --------------------------------------------------------
   bool askAceValue();
   bool halted() const { return halt != Halt::None; }
+  // Prints a question and reads answers until one it accepts comes, meeting
+  // every other with its refusal. False once play has stopped.
   bool ask(const Question &question, char &answer);
   template <typename Attempt> bool askUntil(Attempt attempt);
-  template <typename Value> bool read(Value &value);
+  // Skips white space up to the next answer. False once play has stopped:
+  // output failed or input ended.
+  bool skipToAnswer();
+  // One character, the rest of its line left for the next question.
+  bool readLetter(char &answer);
+  // The characters up to the next white space or the end of the input,
+  // which stay unread; a word too long to be a number is cut short.
+  bool readWord(std::string &word);
+  // A number typed as one word: an amount (a decimal numeral) or an int.
+  // False if play stopped, or if the word was no such number: then the
+  // rest of its line is dropped, so that the question can be asked again.
   template <typename Number> bool readNumber(Number &number);
+  // Drops what is left of the line typed.
   static void discardLine();
+  // Prints `count` newlines, each flushing the output like every line.
   static void printNewlines(int count);
 };
 

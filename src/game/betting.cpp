@@ -2,7 +2,10 @@
 #include "deck_of_cards.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -19,6 +22,22 @@ constexpr const char *kTooMuch =
 
 double toCents(double amount) { return std::round(amount * 100) / 100; }
 
+// Fifteen significant digits, as printf's %.15g: every amount the game
+// holds to the cent, and no more, so that the binary fraction's noise
+// (0.145 is held as 0.14499999999999999) does not show.
+std::string fifteenDigits(double amount) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", amount);
+  return text;
+}
+
+// A bet is taken to the cent as it was typed: 0.145 makes 14.5 cents to
+// fifteen digits, which rounds up, where the double just below would not.
+double typedToCents(double amount) {
+  return std::round(std::strtod(fifteenDigits(amount * 100).c_str(), nullptr)) /
+         100;
+}
+
 } // namespace
 
 // Shows the pot and takes the bet, then deals. The first round after a
@@ -31,10 +50,11 @@ void DeckOfCards::placeBet() {
   }
   if (games < 1) {
     pot = kStartingPot;
-    std::cout << " You have a starting pot of $" << pot << std::endl;
+    std::cout << " You have a starting pot of $" << fifteenDigits(pot)
+              << std::endl;
     std::cout << " How much would you like to bet ?" << std::endl;
   } else if (pot > 0) {
-    std::cout << "You have $" << pot
+    std::cout << "You have $" << fifteenDigits(pot)
               << " money in your pot. How much would you like to bet? "
               << std::endl;
   } else {
@@ -51,11 +71,13 @@ bool DeckOfCards::readBet() {
   return askUntil([this] { return judgeBet(); });
 }
 
+// The sign and the limit are judged on the amount as read, before it is
+// taken to the cent: -1e-320 is refused, -0 is a bet of 0.
 const char *DeckOfCards::judgeBet() {
   if (!readNumber(bet)) {
     return kNotAnAmount;
   }
-  if (!(bet >= 0.0 && std::isfinite(bet))) {
+  if (bet < 0) {
     discardLine();
     return kNotAnAmount;
   }
@@ -63,7 +85,7 @@ const char *DeckOfCards::judgeBet() {
     discardLine();
     return kTooMuch;
   }
-  bet = toCents(bet);
+  bet = typedToCents(bet);
   return nullptr;
 }
 

@@ -1,30 +1,74 @@
 #include "file_buffer.h"
 
 #include <cerrno>
-#include <system_error>
+#include <poll.h>
+#include <string>
 #include <unistd.h>
+
+namespace {
+
+// After a read or write that did nothing: true when it is worth trying
+// again, because it was interrupted, or because the descriptor was not
+// ready (non-blocking, as a parent's pipe may be) and now is.
+bool readyAgain(int fd, short event) {
+  if (errno == EINTR) {
+    return true;
+  }
+  if (errno != EAGAIN && errno != EWOULDBLOCK) {
+    return false;
+  }
+  pollfd waiting = {fd, event, 0};
+  while (::poll(&waiting, 1, -1) < 0) {
+    if (errno != EINTR) {
+      return false;
+    }
+  }
+  return true;
+}
+
+} // namespace
+
+bool writeWhole(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t put = ::write(fd, text.data(), text.size());
+    if (put >= 0) {
+      text.remove_prefix(static_cast<std::size_t>(put));
+    } else if (!readyAgain(fd, POLLOUT)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void complain(std::string_view what) {
+  std::string line = "blackjack: ";
+  line += what;
+  line += '\n';
+  writeWhole(STDERR_FILENO, line); // nowhere left to say it failed
+}
 
 FileBuffer::FileBuffer(int fd) : fd(fd) {
   setg(buffer, buffer, buffer);
   setp(buffer, buffer + sizeof buffer);
 }
 
-// A read that fails throws: the input stream catches it and goes bad, which
-// the game tells from the end of the input.
+// A failed read is the end of the input for the stream, whatever the C++
+// library does with exceptions, and stays so.
 FileBuffer::int_type FileBuffer::underflow() {
-  ssize_t got = 0;
-  do {
-    got = ::read(fd, buffer, sizeof buffer);
-  } while (got < 0 && errno == EINTR);
-  if (got < 0) {
-    failure = errno;
-    throw std::system_error(failure, std::generic_category());
+  while (failure == 0) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got > 0) {
+      setg(buffer, buffer, buffer + got);
+      return traits_type::to_int_type(*gptr());
+    }
+    if (got == 0) {
+      break;
+    }
+    if (!readyAgain(fd, POLLIN)) {
+      keepError();
+    }
   }
-  if (got == 0) {
-    return traits_type::eof();
-  }
-  setg(buffer, buffer, buffer + got);
-  return traits_type::to_int_type(*gptr());
+  return traits_type::eof();
 }
 
 FileBuffer::int_type FileBuffer::overflow(int_type character) {
@@ -38,23 +82,19 @@ FileBuffer::int_type FileBuffer::overflow(int_type character) {
   return traits_type::not_eof(character);
 }
 
-// Called for every flush, that is at the end of every line.
 int FileBuffer::sync() { return writeAll() ? 0 : -1; }
 
-// Writes out what is buffered, however many writes it takes.
 bool FileBuffer::writeAll() {
-  const char *next = pbase();
-  while (next < pptr()) {
-    const ssize_t put = ::write(fd, next, pptr() - next);
-    if (put < 0 && errno == EINTR) {
-      continue;
-    }
-    if (put < 0) {
-      failure = errno;
-      return false;
-    }
-    next += put;
+  if (!writeWhole(fd, std::string_view(pbase(), pptr() - pbase()))) {
+    keepError();
+    return false;
   }
   setp(buffer, buffer + sizeof buffer);
   return true;
+}
+
+void FileBuffer::keepError() {
+  if (failure == 0) {
+    failure = errno;
+  }
 }

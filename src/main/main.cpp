@@ -5,23 +5,22 @@
 #include "file_buffer.h"
 #include "options.h"
 
-#include <cerrno>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 
 namespace {
 
-// Says on standard error why the program stops; gives its failure status.
+// Says why the program stops; gives its failure status.
 int fail(const char *what, int error) {
-  std::cerr << "blackjack: " << what << ": " << std::strerror(error)
-            << std::endl;
+  complain(std::string(what) + ": " + std::strerror(error));
   return 1;
 }
 
 // Plays until the player stops or play halts; tells why it halted.
 Halt play(const Options &options) {
   DeckOfCards deckOfCards =
-      options.seeded ? DeckOfCards(options.seed) : DeckOfCards();
+      options.seed ? DeckOfCards(*options.seed) : DeckOfCards();
   deckOfCards.shuffle();
   deckOfCards.placeBet();
   deckOfCards.askHitOrStay();
@@ -32,7 +31,6 @@ Halt play(const Options &options) {
 int run(int argc, char *argv[], const FileBuffer &input,
         const FileBuffer &output) {
   const Options options = readOptions(argc, argv);
-  Halt halt = Halt::None;
   switch (options.action) {
   case Options::Action::Refuse:
     return 2;
@@ -43,16 +41,13 @@ int run(int argc, char *argv[], const FileBuffer &input,
     std::cout << "blackjack " BLACKJACK_VERSION "\n";
     break;
   case Options::Action::Play:
-    halt = play(options);
+    play(options);
   }
   if (!std::cout.flush()) {
     return fail("cannot write to standard output", output.error());
   }
-  if (halt == Halt::InputError) {
-    // Input goes bad without a failed read only when reading a number
-    // runs out of memory.
-    return fail("cannot read standard input",
-                input.error() != 0 ? input.error() : ENOMEM);
+  if (input.error() != 0) {
+    return fail("cannot read standard input", input.error());
   }
   return 0;
 }

@@ -1,9 +1,12 @@
 #include "options.h"
 
+#include "file_buffer.h"
+
 #include <charconv>
 #include <cstring>
 #include <getopt.h>
-#include <iostream>
+#include <string>
+#include <unistd.h>
 
 const char *const kUsage = R"(Usage: blackjack [OPTION]...
 Play twenty-one (blackjack) against the dealer at the console: you bet from
@@ -31,11 +34,13 @@ const option kLongOptions[] = {
 
 // Says what is wrong with the command line and where to read more.
 Options refuse(const char *what = nullptr, const char *argument = nullptr) {
+  std::string said;
   if (what != nullptr) {
-    std::cerr << "blackjack: " << what << " '" << argument << "'\n";
+    said = std::string("blackjack: ") + what + " '" + argument + "'\n";
   }
-  std::cerr << "Try 'blackjack --help' for more information.\n";
-  return {Options::Action::Refuse};
+  said += "Try 'blackjack --help' for more information.\n";
+  writeWhole(STDERR_FILENO, said);
+  return {Options::Action::Refuse, std::nullopt};
 }
 
 // A seed is a whole number in the generator's range: digits only.
@@ -56,12 +61,11 @@ Options readOptions(int argc, char *argv[]) {
                                              nullptr)) != -1;) {
     switch (option) {
     case 's':
-      if (!readSeed(optarg, options.seed)) {
+      if (!readSeed(optarg, options.seed.emplace())) {
         return refuse("the seed must be a whole number from 0 to 4294967295, "
                       "not",
                       optarg);
       }
-      options.seeded = true;
       break;
     case 'h':
       options.action = Options::Action::Help;

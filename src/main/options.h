@@ -4,6 +4,7 @@
 #define BLACKJACK_OPTIONS_H
 
 #include <cstdint>
+#include <optional>
 
 struct Options {
   enum class Action {
@@ -12,9 +13,8 @@ struct Options {
     Version, // print the version
     Refuse,  // the command line is wrong: it has been said why
   };
-  Action action = Action::Play; // what to do
-  bool seeded = false;          // a seed was given
-  std::uint32_t seed = 0;       // the generator's seed, if given
+  Action action = Action::Play;      // what to do
+  std::optional<std::uint32_t> seed; // the generator's seed, if given
 };
 
 // Reads the options. What is wrong with them is said on standard error.
