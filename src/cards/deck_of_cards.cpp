@@ -16,21 +16,15 @@ constexpr int kLastCard = kDeckSize - 1;
 
 } // namespace
 
-DeckOfCards::DeckOfCards()
-    : DeckOfCards(static_cast<unsigned>(std::time(nullptr))) {}
-
-DeckOfCards::DeckOfCards(unsigned seed) {
+DeckOfCards::DeckOfCards(std::optional<std::uint32_t> seed) {
   for (int row = 0; row < kDeckRows; ++row) {
     for (int column = 0; column < kDeckColumns; ++column) {
       deck[row][column] = kDeckColumns * row + column + 1;
     }
   }
-  std::srand(seed);
+  std::srand(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
 }
 
-// Five passes over the deck in reading order, each card swapped with one
-// picked by the C library's generator (row first, then column), so anyone
-// who controls srand and rand can replay a game exactly.
 void DeckOfCards::shuffle() {
   deckRow = 0;
   deckColumn = 0;
@@ -48,18 +42,13 @@ void DeckOfCards::shuffle() {
   deckColumn = 1;
 }
 
-// Takes the card at the deck position without testing it: the deal does,
-// once placeBet has made sure four cards are left, and so does the guarded
-// take after its test. The column may run past 12 during a deal: the
-// position is read in row-major order.
 int DeckOfCards::takeCard() {
   const int index = deckIndex();
   ++deckColumn;
   return deck[index / kDeckColumns][index % kDeckColumns];
 }
 
-// Takes a card for a hit or the dealer, shuffling first (and saying so)
-// when the position has reached the last card of the deck.
+// A deal may have left the column past 12: first make it a row and column.
 int DeckOfCards::takeCardGuarded(const char *endOfDeckMessage) {
   deckRow += deckColumn / kDeckColumns;
   deckColumn %= kDeckColumns;
@@ -74,8 +63,7 @@ void DeckOfCards::reshuffle(const char *endOfDeckMessage) {
   shuffle();
 }
 
-// Moves a hand position on to its next slot, wrapping round after the last,
-// and empties that slot so that no card of an earlier round shows through.
+// The slot is emptied so that no card of an earlier round shows through.
 void DeckOfCards::nextSlot(int &position, std::string (&faces)[kHandSlots],
                            int (&hand)[kHandSlots]) {
   position = slotAfter(position);

@@ -1,15 +1,27 @@
-// The loop of rounds after the first.
+// A game from start to end: the shuffle, the first round, and the loop of
+// rounds after it.
 #include "deck_of_cards.h"
 
 #include <iostream>
+
+Halt DeckOfCards::play() {
+  shuffle();
+  playRounds();
+  return halt;
+}
+
+void DeckOfCards::playRounds() {
+  placeBet();
+  askHitOrStay();
+  askPlayAgain();
+}
 
 const DeckOfCards::Question DeckOfCards::kPlayAgain = {
     "Do you want to play that again ?  (y|n) ",
     "Please enter in a valid answer (Y|N)", "yYnN"};
 
-// Offers another round after each one until the player says no, the money
-// is gone or input ends. A round that reshuffled the deck leaves `games`
-// at 0, so the next bet starts a fresh pot instead of refusing the player.
+// A round that reshuffled the deck leaves `games` at 0, so the next bet
+// starts a fresh pot instead of refusing the player.
 char DeckOfCards::askPlayAgain() {
   while (ask(kPlayAgain, playAgain)) {
     if (playAgain == 'n' || playAgain == 'N') {

@@ -4,6 +4,7 @@
 #include "deck_of_cards.h"
 #include "file_buffer.h"
 #include "options.h"
+#include "stream_swap.h"
 
 #include <cstring>
 #include <string>
@@ -15,17 +16,6 @@ namespace {
 int fail(const char *what, int error) {
   complain(std::string(what) + ": " + std::strerror(error));
   return 1;
-}
-
-// Plays until the player stops or play halts; tells why it halted.
-Halt play(const Options &options) {
-  DeckOfCards deckOfCards =
-      options.seed ? DeckOfCards(*options.seed) : DeckOfCards();
-  deckOfCards.shuffle();
-  deckOfCards.placeBet();
-  deckOfCards.askHitOrStay();
-  deckOfCards.askPlayAgain();
-  return deckOfCards.halt;
 }
 
 int run(int argc, char *argv[], const FileBuffer &input,
@@ -40,8 +30,10 @@ int run(int argc, char *argv[], const FileBuffer &input,
   case Options::Action::Version:
     std::cout << "blackjack " BLACKJACK_VERSION "\n";
     break;
-  case Options::Action::Play:
-    play(options);
+  case Options::Action::Play: {
+    DeckOfCards deckOfCards(options.seed);
+    deckOfCards.play();
+  }
   }
   if (!std::cout.flush()) {
     return fail("cannot write to standard output", output.error());
@@ -57,10 +49,6 @@ int run(int argc, char *argv[], const FileBuffer &input,
 int main(int argc, char *argv[]) {
   FileBuffer input(STDIN_FILENO);
   FileBuffer output(STDOUT_FILENO);
-  std::streambuf *const oldIn = std::cin.rdbuf(&input);
-  std::streambuf *const oldOut = std::cout.rdbuf(&output);
-  const int status = run(argc, argv, input, output);
-  std::cin.rdbuf(oldIn);
-  std::cout.rdbuf(oldOut);
-  return status;
+  const StreamSwap console(&input, &output);
+  return run(argc, argv, input, output);
 }
