@@ -60,8 +60,7 @@ bool DeckOfCards::nameUserCard() {
   return user[userPosition] != 1 || askAceValue();
 }
 
-// Asks what the ace just named in the player's slot counts, until 1 or 2
-// is typed; its value is final. False if play stopped at the question.
+// The value chosen is final: nothing later turns an 11 back into a 1.
 bool DeckOfCards::askAceValue() {
   std::cout << "You drew a " << userFace[userPosition]
             << " Would you like that to count as a 1 or 11?" << std::endl;

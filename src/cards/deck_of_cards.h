@@ -4,7 +4,9 @@
 #ifndef BLACKJACK_DECK_OF_CARDS_H
 #define BLACKJACK_DECK_OF_CARDS_H
 
+#include <cstdint>
 #include <iostream>
+#include <optional>
 #include <string>
 
 constexpr int kDeckRows = 4;     // suits
@@ -13,10 +15,6 @@ constexpr int kDeckSize = kDeckRows * kDeckColumns;
 constexpr int kHandSlots = 26; // used as a ring: each round's hand starts
                                // where the previous round's left off
 constexpr int kBlackjack = 21;
-
-// Said when the dealer's draw, or a deal, finds the deck used up.
-constexpr const char *kDealerEndOfDeck =
-    " The Dealer has hit the end of the deck.. Need to re-shuffle";
 
 // Why play stopped before the player said no or ran out of money.
 enum class Halt {
@@ -27,10 +25,18 @@ enum class Halt {
 
 class DeckOfCards {
 public:
-  // A deck in order, 1 to 52, and the C library's generator seeded from
-  // the clock, or with `seed` to deal a game again.
-  DeckOfCards();
-  explicit DeckOfCards(unsigned seed);
+  // A deck in order, 1 to 52, and the C library's generator seeded with
+  // `seed` to deal a game again, or from the clock.
+  explicit DeckOfCards(std::optional<std::uint32_t> seed = std::nullopt);
+
+  // ---- A game -------------------------------------------------------------
+
+  // The whole game, as every way into it plays it: shuffles, then plays
+  // rounds. Returns why play halted, or Halt::None if the player stopped.
+  Halt play();
+  // Round after round from the first bet, the deck as it stands, until the
+  // player says no, has no money left, or play halts.
+  void playRounds();
 
   // ---- The deck -----------------------------------------------------------
 
@@ -100,6 +106,12 @@ public:
   Halt halt = Halt::None;      // why play stopped early, if it did
 
 private:
+  // Said when a hit, or the dealer's draw or a deal, finds the deck used up.
+  static constexpr const char *kUserEndOfDeck =
+      " You have hit the end of the deck.. Need to re-shuffle";
+  static constexpr const char *kDealerEndOfDeck =
+      " The Dealer has hit the end of the deck.. Need to re-shuffle";
+
   // A question answered by one letter.
   struct Question {
     const char *text;     // the question, as printed
@@ -110,24 +122,40 @@ private:
   static const Question kPlayAgain;
 
   // ---- Taking cards -------------------------------------------------------
+  // Takes the card at the deck position without looking: the deal, once
+  // placeBet has made sure four cards are left. The column may run past
+  // 12; the position is read in reading order.
   int takeCard();
+  // Takes a card for a hit or the dealer, shuffling first, and saying so
+  // with `endOfDeckMessage`, when the position has reached the last card.
   int takeCardGuarded(const char *endOfDeckMessage);
   void reshuffle(const char *endOfDeckMessage);
 
   // ---- Hand slots: each hand is a ring of kHandSlots ----------------------
   static constexpr int slotAfter(int slot) { return (slot + 1) % kHandSlots; }
+  // Moves a hand position on to its next slot, wrapping round after the
+  // last, and empties that slot.
   static void nextSlot(int &position, std::string (&faces)[kHandSlots],
                        int (&hand)[kHandSlots]);
+  // Prints a hand from its first slot to its last, each name followed by
+  // two blanks; a slot not dealt into this round shows as the blanks alone.
   static void listHand(const std::string (&faces)[kHandSlots], int first,
                        int last);
 
   // ---- Money --------------------------------------------------------------
+  // Reads the bet until it is an amount from 0 to 1000000000, and takes it
+  // to the cent. False if play stopped at the question.
   bool readBet();
+  // One try at reading the bet: nullptr if taken, else the refusal.
   const char *judgeBet();
+  // Moves money into or out of the pot, keeping it to the cent.
   void settle(double change);
+  // Over 21: the round and the bet are lost.
   void userBusts();
 
   // ---- The console --------------------------------------------------------
+  // Asks what the ace just named in the player's slot counts, until 1 or 2
+  // is typed. False if play stopped at the question.
   bool askAceValue();
   bool halted() const { return halt != Halt::None; }
   // Prints a question and reads answers until one it accepts comes, meeting

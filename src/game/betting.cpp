@@ -40,8 +40,6 @@ double typedToCents(double amount) {
 
 } // namespace
 
-// Shows the pot and takes the bet, then deals. The first round after a
-// shuffle starts a fresh pot.
 void DeckOfCards::placeBet() {
   // The deal takes its four cards without looking, so the deck must hold
   // them all.
@@ -65,8 +63,7 @@ void DeckOfCards::placeBet() {
   }
 }
 
-// Reads the bet until it is an amount from 0 to kMostBet, and takes it to
-// the cent. Fractions and more than the pot are taken as typed.
+// Fractions and more than the pot are taken as typed.
 bool DeckOfCards::readBet() {
   return askUntil([this] { return judgeBet(); });
 }
@@ -89,13 +86,11 @@ const char *DeckOfCards::judgeBet() {
   return nullptr;
 }
 
-// Moves money into or out of the pot, which is kept to the cent so that
-// no fraction of a cent piles up over the rounds.
+// To the cent, so that no fraction of a cent piles up over the rounds.
 void DeckOfCards::settle(double change) { pot = toCents(pot + change); }
 
-// Counts the round and gives two cards each, dealer first, then shows the
-// dealer's first card and the player's hand. After the first round since
-// a shuffle the hands go on from the slots where the last round ended.
+// After the first round since a shuffle the hands go on from the slots
+// where the last round ended.
 void DeckOfCards::deal() {
   ++games;
   std::cout << "Games = " << games << std::endl;

@@ -9,8 +9,6 @@ constexpr int kDealerStands = 17;
 
 } // namespace
 
-// Prints a hand from its first slot to its position, each name followed by
-// two blanks; a slot not dealt into this round shows as the blanks alone.
 void DeckOfCards::listHand(const std::string (&faces)[kHandSlots], int first,
                            int last) {
   for (int slot = first;; slot = slotAfter(slot)) {
@@ -22,9 +20,9 @@ void DeckOfCards::listHand(const std::string (&faces)[kHandSlots], int first,
   std::cout << std::endl;
 }
 
-// The dealer draws to 17 or more, an ace always counting 11. The first
-// card drawn goes one slot past the position the deal left, so the
-// showdown shows an empty entry after the dealer's two dealt cards.
+// An ace always counts 11. The first card drawn goes one slot past the
+// position the deal left, so the showdown shows an empty entry after the
+// dealer's two dealt cards.
 void DeckOfCards::dealerPlay() {
   while (dealerTotal < kDealerStands) {
     const int card = takeCardGuarded(kDealerEndOfDeck);
@@ -39,7 +37,7 @@ void DeckOfCards::dealerPlay() {
   showdown();
 }
 
-// Lists both hands and settles the bet one to one; equal totals are a push.
+// Equal totals are a push: nothing is said and nothing moves.
 void DeckOfCards::showdown() {
   printNewlines(2);
   std::cout << " You have in your hand : " << std::endl;

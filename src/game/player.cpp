@@ -14,8 +14,6 @@ const DeckOfCards::Question DeckOfCards::kHitOrStay = {
     " You you want to Hit or Stay ? (h|s)",
     " INVALID ANSWER  Only (h)it or (s)tay", "hHsS"};
 
-// Plays the player's turn of a round out, and the dealer's if the player
-// stays. Returns the first answer.
 char DeckOfCards::askHitOrStay() {
   if (!ask(kHitOrStay, hitOrStay)) {
     return hitOrStay;
@@ -30,13 +28,10 @@ char DeckOfCards::askHitOrStay() {
   return hitOrStay;
 }
 
-// Draws one card for the player into a slot of its own. A bust or exactly
-// 21 settles the round at once; otherwise the player is asked again.
-// Returns that answer, or a blank when the round or the play is over.
+// Each card drawn gets a slot of its own, so the showdown lists them all.
 char DeckOfCards::hit() {
   std::cout << games << std::endl;
-  user[userPosition] =
-      takeCardGuarded(" You have hit the end of the deck.. Need to re-shuffle");
+  user[userPosition] = takeCardGuarded(kUserEndOfDeck);
   if (!nameUserCard()) {
     return ' ';
   }
@@ -57,7 +52,6 @@ char DeckOfCards::hit() {
   return ask(kHitOrStay, ans2) ? ans2 : ' ';
 }
 
-// Over 21: the round and the bet are lost.
 void DeckOfCards::userBusts() {
   std::cout << "Sorry but you BUST! Dealer is the winner. " << std::endl;
   settle(-bet);
