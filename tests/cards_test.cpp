@@ -23,16 +23,13 @@ std::vector<int> inOrder() {
   return cards;
 }
 
-TEST_F(Deck, StartsInOrderSeededFromTheClockOrTheSeedGiven) {
+TEST_F(Deck, StartsInOrderSeededWithTheSeedOrTheClock) {
   const DeckOfCards seeded(4294967295U);
   EXPECT_EQ(lastSeed, 4294967295U);
   EXPECT_EQ(deckOrder(seeded), inOrder());
   const DeckOfCards game;
   EXPECT_EQ(deckOrder(game), inOrder());
   EXPECT_NEAR(lastSeed, std::time(nullptr), 2);
-  EXPECT_EQ(game.hitOrStay, ' ');
-  EXPECT_EQ(game.playAgain, ' ');
-  EXPECT_EQ(game.games, 0);
 }
 
 TEST_F(Deck, ShuffleSwapsWithRowThenColumnFromRand) {
@@ -88,15 +85,22 @@ TEST_F(Deck, DealTakesInReadingOrderPastTheEndOfARow) {
 }
 
 TEST_F(Deck, HitsNormaliseThePositionAndReshuffleAtTheLastCard) {
+  const std::string drewTen = " You just drew a Ten of Spades\n";
   struct Case {
-    int row, column;
+    int row, column;  // the deck position before the hit
+    std::string said; // how the hit begins
     const char *card;
-    int rowAfter, columnAfter;
+    int rowAfter, columnAfter, gamesAfter;
   };
   const Case cases[] = {
-      {2, 13, "Ace of Spades", 3, 1},    {1, 15, "Three of Clubs", 2, 3},
-      {3, 11, "Queen of Spades", 3, 12}, {3, 12, "Ten of Spades", 0, 2},
-      {3, 13, "Ten of Spades", 0, 2},    {1, 38, "Ten of Spades", 0, 2},
+      {2, 13, "3\nYou drew a Ace of Spades Would", "Ace of Spades", 3, 1, 3},
+      {1, 15, "3\n You just drew a Three of Clubs\n", "Three of Clubs", 2, 3,
+       3},
+      {3, 11, "3\n You just drew a Queen of Spades\n", "Queen of Spades", 3, 12,
+       3},
+      {3, 12, "3\n" + kSaid.userEndOfDeck + drewTen, "Ten of Spades", 0, 2, 0},
+      {3, 13, "3\n" + kSaid.userEndOfDeck + drewTen, "Ten of Spades", 0, 2, 0},
+      {1, 38, "3\n" + kSaid.userEndOfDeck + drewTen, "Ten of Spades", 0, 2, 0},
   };
   for (const Case &c : cases) {
     DeckOfCards game;
@@ -105,30 +109,23 @@ TEST_F(Deck, HitsNormaliseThePositionAndReshuffleAtTheLastCard) {
     game.deckColumn = c.column;
     Console console("1\ns\n");
     game.hit();
-    const bool reshuffled = c.rowAfter == 0;
-    const std::string said =
-        reshuffled ? "3\n You have hit the end of the deck.. Need to re-shuffle"
-                   : "3\n";
-    EXPECT_EQ(console.output().rfind(said, 0), 0u) << c.row << "," << c.column;
-    EXPECT_EQ(game.userFace[0], c.card) << c.row << "," << c.column;
-    EXPECT_EQ(game.deckRow, c.rowAfter);
-    EXPECT_EQ(game.deckColumn, c.columnAfter);
-    EXPECT_EQ(game.games, reshuffled ? 0 : 3);
+    const std::string where =
+        std::to_string(c.row) + "," + std::to_string(c.column);
+    EXPECT_EQ(console.output().rfind(c.said, 0), 0u) << where;
+    EXPECT_EQ(game.userFace[0], c.card) << where;
+    EXPECT_EQ(game.deckRow, c.rowAfter) << where;
+    EXPECT_EQ(game.deckColumn, c.columnAfter) << where;
+    EXPECT_EQ(game.games, c.gamesAfter) << where;
   }
 }
 
 TEST_F(CardTable, NamesAndValuesEveryCardOnce) {
-  const char *ranks[] = {"Ace",  "Deuce", "Three", "Four", "Five",
-                         "Six",  "Seven", "Eight", "Nine", "Ten",
-                         "Jack", "Queen", "King"};
-  const char *suits[] = {"Hearts", "Diamonds", "Clubs", "Spades"};
   std::set<std::string> names;
   DeckOfCards game;
   for (int card = 1; card <= kDeckSize; ++card) {
-    const int rank = (card - 1) % kDeckColumns;
-    const std::string name =
-        std::string(ranks[rank]) + " of " + suits[(card - 1) / kDeckColumns];
-    const int value = rank == 0 ? 11 : std::min(rank + 1, 10);
+    const std::string name = nameOf(card);
+    const int value = valueOf(name); // the player's ace is made 11 below
+    const bool ace = (card - 1) % kDeckColumns == 0;
     game.dealer[0] = card;
     game.user[0] = card;
     Console console("2\n");
@@ -138,48 +135,48 @@ TEST_F(CardTable, NamesAndValuesEveryCardOnce) {
     EXPECT_EQ(game.userFace[0], name);
     EXPECT_EQ(game.dealer[0], value);
     EXPECT_EQ(game.user[0], value);
-    EXPECT_EQ(console.output().empty(), rank != 0) << name;
+    EXPECT_EQ(console.output().empty(), !ace) << name;
     names.insert(game.dealerFace[0]);
   }
   EXPECT_EQ(names.size(), 52u);
 }
 
 TEST_F(CardTable, AceQuestionTakesOneOrTwoOnly) {
+  const std::string chosen = "\n\n\n";
   struct Case {
     const char *input;
     int refusals, value;
-    bool ended;
+    std::string after; // what follows the refusals
+    Halt halt;
   };
   const Case cases[] = {
-      {"3\n0\n2\n", 2, 11, false},
-      {"abc\n99999999999\n1\n", 2, 1, false},
-      {"2 and more\n", 0, 11, false},
-      {"-1\n\n\n   1", 1, 1, false},
+      {"3\n0\n2\n", 2, 11, chosen, Halt::None},
+      {"abc\n99999999999\n1\n", 2, 1, chosen, Halt::None},
+      {"2 and more\n", 0, 11, chosen, Halt::None},
+      {"-1\n\n\n   1", 1, 1, chosen, Halt::None},
       // Only a whole word of digits is a number; its line goes with it.
-      {"1.0\n2\n", 1, 11, false},
-      {"2x 2\n1\n", 1, 1, false},
-      {"+2\n", 0, 11, false},
+      {"1.0\n2\n", 1, 11, chosen, Halt::None},
+      {"2x 2\n1\n", 1, 1, chosen, Halt::None},
+      {"+2\n", 0, 11, chosen, Halt::None},
       // Another number keeps the rest of its line.
-      {"3 2\n", 1, 11, false},
-      {"", 0, 1, true},
-      {"x", 1, 1, true},
+      {"3 2\n", 1, 11, chosen, Halt::None},
+      {"", 0, 1, "", Halt::EndOfInput},
+      {"x", 1, 1, "", Halt::EndOfInput},
   };
   const std::string question = "You drew a Ace of Clubs Would you like that "
                                "to count as a 1 or 11?\n 1 = 1, 2 = 11\n";
-  const std::string refusal = "Pleae enter a valid number!  1 = 1, 2 = 11 \n";
   for (const Case &c : cases) {
     DeckOfCards game;
-    game.user[0] = 27;
+    game.user[0] = kAceOfClubs;
     Console console(c.input);
     game.nameUserCard();
     std::string expected = question;
     for (int refused = 0; refused < c.refusals; ++refused) {
-      expected += refusal;
+      expected += kSaid.aceRefused;
     }
-    EXPECT_EQ(console.output(), expected + (c.ended ? "" : "\n\n\n"))
-        << c.input;
+    EXPECT_EQ(console.output(), expected + c.after) << c.input;
     EXPECT_EQ(game.user[0], c.value) << c.input;
-    EXPECT_EQ(game.halt == Halt::EndOfInput, c.ended) << c.input;
+    EXPECT_EQ(game.halt, c.halt) << c.input;
   }
 }
 

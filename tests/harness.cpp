@@ -19,18 +19,6 @@ extern "C" int rand() noexcept {
 
 extern "C" void srand(unsigned seed) noexcept { lastSeed = seed; }
 
-Console::Console(const std::string &input)
-    : in(input), oldIn(std::cin.rdbuf(in.rdbuf())),
-      oldOut(std::cout.rdbuf(out.rdbuf())) {
-  std::cin.clear();
-}
-
-Console::~Console() {
-  std::cin.rdbuf(oldIn);
-  std::cout.rdbuf(oldOut);
-  std::cin.clear();
-}
-
 void stackDeck(DeckOfCards &game, const std::vector<int> &cards, int from) {
   if (from + cards.size() > kDeckSize) {
     throw std::out_of_range("more cards stacked than the deck holds");
@@ -45,6 +33,32 @@ void stackDeck(DeckOfCards &game, const std::vector<int> &cards, int from) {
 
 std::string play(DeckOfCards &game, const std::string &input) {
   Console console(input);
-  playSession(game);
+  game.playRounds();
   return console.output();
+}
+
+bool endsWith(const std::string &text, const std::string &end) {
+  return text.size() >= end.size() &&
+         text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+namespace {
+
+const char *const kRanks[] = {"Ace",  "Deuce", "Three", "Four", "Five",
+                              "Six",  "Seven", "Eight", "Nine", "Ten",
+                              "Jack", "Queen", "King"};
+const char *const kSuits[] = {"Hearts", "Diamonds", "Clubs", "Spades"};
+
+} // namespace
+
+std::string nameOf(int card) {
+  return std::string(kRanks[(card - 1) % kDeckColumns]) + " of " +
+         kSuits[(card - 1) / kDeckColumns];
+}
+
+int valueOf(const std::string &name) {
+  const std::string rank = name.substr(0, name.find(' '));
+  const int index = static_cast<int>(
+      std::find(std::begin(kRanks), std::end(kRanks), rank) - kRanks);
+  return index == 0 ? 11 : std::min(index + 1, 10);
 }

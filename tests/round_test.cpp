@@ -8,15 +8,6 @@ namespace {
 
 using Round = ForcedRand;
 
-// Card numbers run Ace to King in Hearts (1-13), Diamonds (14-26),
-// Clubs (27-39) and Spades (40-52).
-constexpr int kAceOfClubs = 27;
-
-bool endsWith(const std::string &text, const std::string &end) {
-  return text.size() >= end.size() &&
-         text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 const char *const kFirstRound = R"( You have a starting pot of $500
  How much would you like to bet ?
 Games = 1
@@ -106,45 +97,52 @@ TEST_F(Round, EachOutcomeSettlesTheBetOneToOne) {
     const char *answers;
     const char *outcome; // the last lines before the play-again question
     double pot;
+    bool dealerPlays;
   };
   const Case cases[] = {
       {{10, 23, 6, 19, 13},
        "H\n",
        "Sorry but you BUST! Dealer is the winner. ",
-       400},
-      {{10, 23, 6, 19, 5, 9}, "h\n", "BLACK JACK! YOU WON!", 600},
-      {{10, 23, 6, 8, 9}, "S\n", " Dealer busted you won!", 600},
+       400,
+       false},
+      {{10, 23, 6, 19, 5, 9}, "h\n", "BLACK JACK! YOU WON!", 600, false},
+      {{10, 23, 6, 8, 9}, "S\n", " Dealer busted you won!", 600, true},
       {{10, 23, 9, 19, 2},
        "H\nS\n",
        " Sorry, but the dealer won that round!",
-       400},
-      {{10, 23, 9, 20}, "s\n", " Sorry, but the dealer won that round!", 400},
-      {{10, 23, 8, 36}, "s\n", " YOU WON !!! ", 600},
-      {{10, 23, 8, 21}, "s\n", " For a Total of : 18\n\n", 500},
-      {{6, 23, 5, 9, 40}, "s\n", " Dealer busted you won!", 600},
+       400,
+       true},
+      {{10, 23, 9, 20},
+       "s\n",
+       " Sorry, but the dealer won that round!",
+       400,
+       true},
+      {{10, 23, 8, 36}, "s\n", " YOU WON !!! ", 600, true},
+      {{10, 23, 8, 21}, "s\n", " For a Total of : 18\n\n", 500, true},
+      {{6, 23, 5, 9, 40}, "s\n", " Dealer busted you won!", 600, true},
       {{10, kAceOfClubs, 7, 14},
        "2\n2\ns\n",
        "Sorry but you BUST! Dealer is the winner. ",
-       400},
+       400,
+       true},
       // Standing on exactly 21, an ace counted 11 with a ten.
-      {{10, kAceOfClubs, 9, 23}, "2\ns\n", " YOU WON !!! ", 600},
-      {{11, kAceOfClubs, 40, 23}, "2\ns\n", " For a Total of : 21\n\n", 500},
+      {{10, kAceOfClubs, 9, 23}, "2\ns\n", " YOU WON !!! ", 600, true},
+      {{11, kAceOfClubs, 40, 23},
+       "2\ns\n",
+       " For a Total of : 21\n\n",
+       500,
+       true},
   };
   for (const Case &c : cases) {
     DeckOfCards game;
     stackDeck(game, c.cards);
     const std::string said =
         play(game, std::string("100\n") + c.answers + "n\n");
-    EXPECT_TRUE(
-        endsWith(said, std::string(c.outcome) +
-                           "\nDo you want to play that again ?  (y|n) \n"))
-        << said;
+    EXPECT_TRUE(endsWith(said, c.outcome + ("\n" + kSaid.playAgain))) << said;
     EXPECT_EQ(game.pot, c.pot) << c.outcome;
     const bool dealerPlayed =
         said.find("The dealer has now stopped") != std::string::npos;
-    const bool stayed =
-        std::string(c.answers).find_first_of("sS") != std::string::npos;
-    EXPECT_EQ(dealerPlayed, stayed) << c.outcome;
+    EXPECT_EQ(dealerPlayed, c.dealerPlays) << c.outcome;
   }
 }
 
@@ -163,47 +161,56 @@ TEST_F(Round, ShowdownListsEveryCardOfTheRound) {
   EXPECT_EQ(game.pot, 490);
 }
 
-TEST_F(Round, EndOfTheDeckReshufflesMidRound) {
-  // Ten, Deuce, Seven, Three dealt from the last cards but one; the hit
-  // reshuffles (rand() always 0 turns the deck by five) and draws the
-  // Deuce again, then the Seven.
+// Ten, Deuce, Seven, Three dealt from the last cards but one; the hit
+// reshuffles (rand() always 0 turns the deck by five) and draws the Deuce
+// again, counting 0 rounds, then the Seven; the next round starts afresh.
+TEST_F(Round, AHitAtTheLastCardReshuffles) {
   DeckOfCards game;
   stackDeck(game, {10, 2, 7, 3}, 47);
-  std::string said = play(game, "600\nh\nh\ns\ny\n");
-  EXPECT_NE(said.find(" You you want to Hit or Stay ? (h|s)\n1\n You have hit "
-                      "the end of the deck.. Need to re-shuffle\n You just "
-                      "drew a Deuce of Hearts\n Your total now is : 7\n"),
+  const std::string said = play(game, "600\nh\nh\ns\ny\n");
+  EXPECT_NE(said.find(" You you want to Hit or Stay ? (h|s)\n1\n" +
+                      kSaid.userEndOfDeck +
+                      " You just drew a Deuce of Hearts\n"
+                      " Your total now is : 7\n"),
             std::string::npos);
-  EXPECT_NE(said.find("\n0\n You just drew a Seven of Hearts\n Your total now "
-                      "is : 14\n"),
+  EXPECT_NE(said.find("\n0\n You just drew a Seven of Hearts\n"
+                      " Your total now is : 14\n"),
             std::string::npos);
-  EXPECT_TRUE(endsWith(said, "\n\n\n You have a starting pot of $500\n How "
-                             "much would you like to bet ?\n"));
+  EXPECT_TRUE(endsWith(said, "\n\n\n You have a starting pot of $500\n"
+                             " How much would you like to bet ?\n"));
+}
 
-  DeckOfCards dealerDraws;
-  stackDeck(dealerDraws, {10, 23, 5, 9}, 47);
-  said = play(dealerDraws, "100\ns\nn\n");
-  EXPECT_NE(said.find("\n The Dealer has hit the end of the deck.. Need to "
-                      "re-shuffle\n The Dealer just drew a Ten of Diamonds\n"),
+TEST_F(Round, ADealerDrawAtTheLastCardReshuffles) {
+  DeckOfCards game;
+  stackDeck(game, {10, 23, 5, 9}, 47);
+  const std::string said = play(game, "100\ns\nn\n");
+  EXPECT_NE(said.find("(h|s)\n" + kSaid.dealerEndOfDeck +
+                      " The Dealer just drew a Ten of Diamonds\n"),
             std::string::npos);
+}
 
-  // A deal takes four cards: with four left it deals them, with three it
-  // shuffles first.
-  for (const int from : {48, 49}) {
-    DeckOfCards deal;
-    deal.games = 3;
-    deal.pot = 42;
-    stackDeck(deal, {10, 23, 9, 8}, 48);
-    deal.deckColumn = from % kDeckColumns;
-    said = play(deal, "5\n");
-    const std::string bet =
-        from == 48 ? "You have $42 money in your pot. How much would you like "
-                     "to bet? \nGames = 4\nNot resetting the positions \n"
-                     "Dealer is showing a Ten of Hearts\n"
-                   : " The Dealer has hit the end of the deck.. Need to "
-                     "re-shuffle\n You have a starting pot of $500\n How "
-                     "much would you like to bet ?\nGames = 1\n";
-    EXPECT_EQ(said.rfind(bet, 0), 0u) << said;
+// A deal takes four cards without looking: with four left it deals them,
+// with three it shuffles first.
+TEST_F(Round, ADealNeedsFourCardsLeft) {
+  struct Case {
+    int from; // where the deal starts
+    std::string said;
+  };
+  const Case cases[] = {
+      {48, "You have $42 money in your pot. How much would you like to bet? "
+           "\nGames = 4\nNot resetting the positions \n"
+           "Dealer is showing a Ten of Hearts\n"},
+      {49, kSaid.dealerEndOfDeck + " You have a starting pot of $500\n"
+                                   " How much would you like to bet ?\n"
+                                   "Games = 1\n"},
+  };
+  for (const Case &c : cases) {
+    DeckOfCards game;
+    game.games = 3;
+    game.pot = 42;
+    stackDeck(game, {10, 23, 9}, c.from);
+    const std::string said = play(game, "5\n");
+    EXPECT_EQ(said.rfind(c.said, 0), 0u) << said;
   }
 }
 
@@ -212,26 +219,17 @@ TEST_F(Round, RefusedBetsAndAnswersAreAskedAgain) {
   stackDeck(game, {10, 23, 9, 8, 2});
   const std::string said =
       play(game, "abc\n-5\n1e999\nnan\n-inf\n  50.5\nx\nh\nq\ns\nn\n");
-  const std::string refusedBet = " INVALID BET  Enter an amount of 0 or more\n";
-  const std::string tooMuch =
-      " INVALID BET  Enter an amount of 1000000000 or less\n";
-  const std::string refusedAnswer = " INVALID ANSWER  Only (h)it or (s)tay\n";
-  EXPECT_NE(said.find("bet ?\n" + refusedBet + refusedBet + tooMuch +
-                      refusedBet + refusedBet + "Games = 1\n"),
+  EXPECT_NE(said.find("bet ?\n" + kSaid.betRefused + kSaid.betRefused +
+                      kSaid.betTooLarge + kSaid.betRefused + kSaid.betRefused +
+                      "Games = 1\n"),
             std::string::npos);
-  EXPECT_NE(said.find("(h|s)\n" + refusedAnswer + "1\n"), std::string::npos);
+  EXPECT_NE(said.find("(h|s)\n" + kSaid.answerRefused + "1\n"),
+            std::string::npos);
   EXPECT_NE(said.find("is : 20\n You you want to Hit or Stay ? (h|s)\n" +
-                      refusedAnswer + "The dealer has now stopped also\n"),
+                      kSaid.answerRefused +
+                      "The dealer has now stopped also\n"),
             std::string::npos);
   EXPECT_EQ(game.pot, 550.5);
-
-  for (const char *accepted : {"0", "0.25", "1000", "-0"}) {
-    stackDeck(game, {10, 23, 9, 8});
-    game.games = 0;
-    play(game, std::string(accepted) + "\ns\nn\n");
-    EXPECT_EQ(game.bet, std::stod(accepted));
-    EXPECT_EQ(game.pot, 500 - std::stod(accepted));
-  }
 }
 
 TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
@@ -239,10 +237,6 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
   const std::vector<std::vector<int>> lose = {{10, 23, 9, 21},
                                               {12, 26, 35, 34}};
   const std::vector<std::vector<int>> win = {{11, 25, 7, 37}, {13, 38, 20, 39}};
-  const std::string tooMuch =
-      " INVALID BET  Enter an amount of 1000000000 or less\n";
-  const std::string notAnAmount =
-      " INVALID BET  Enter an amount of 0 or more\n";
   struct Case {
     std::vector<std::vector<int>> rounds;
     const char *input;
@@ -275,7 +269,7 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
       {{lose[0]}, "0.004\ns\nn\n", "", 0, 500},
       {{win[0], lose[0]},
        "1e17\n1000000000.001 and more\n1e9\ns\ny\n999999999.999\ns\nn\n",
-       "bet ?\n" + tooMuch + tooMuch + "Games = 1\n",
+       "bet ?\n" + kSaid.betTooLarge + kSaid.betTooLarge + "Games = 1\n",
        1e9,
        500},
       {{win[0], lose[0]},
@@ -285,7 +279,7 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
        1000000500},
       {{lose[0]},
        "-0.5\n-5 7\n25\ns\nn\n",
-       "bet ?\n" + notAnAmount + notAnAmount + "Games = 1\n",
+       "bet ?\n" + kSaid.betRefused + kSaid.betRefused + "Games = 1\n",
        25,
        475},
   };
@@ -300,11 +294,7 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
     EXPECT_NE(said.find(c.said), std::string::npos) << c.input << said;
     EXPECT_EQ(game.bet, c.bet) << c.input;
     EXPECT_EQ(game.pot, c.pot) << c.input;
-    const bool broke = c.pot <= 0;
-    EXPECT_EQ(endsWith(said, "Sorry but you have no money. Please get some "
-                             "more and come back! \n"),
-              broke)
-        << c.input;
+    EXPECT_EQ(endsWith(said, kSaid.noMoney), c.pot <= 0) << c.input;
   }
 }
 
@@ -312,52 +302,52 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
 // taken: anything else is refused with the rest of its line, which would
 // otherwise answer the questions that follow.
 TEST_F(Round, ABetIsOneWholeNumeral) {
-  const std::string notAnAmount = " INVALID BET  Enter an amount of 0 or more";
-  const std::string tooMuch =
-      " INVALID BET  Enter an amount of 1000000000 or less";
-  struct Case {
-    std::string word;
-    std::string refusal; // empty: taken
-    double bet;
+  struct Refused {
+    std::vector<std::string> words;
+    std::string refusal;
   };
-  const Case cases[] = {
-      {"1,000", notAnAmount, 25},
-      {",000", notAnAmount, 25},
-      {"50h", notAnAmount, 25},
-      {"25abc", notAnAmount, 25},
-      {"0x10", notAnAmount, 25},
-      {"inf", notAnAmount, 25},
-      {"+nan", notAnAmount, 25},
-      {"1e", notAnAmount, 25},
-      {".", notAnAmount, 25},
-      {"-1e-320", notAnAmount, 25},
-      {"1e400", tooMuch, 25},
-      {"1000000000.004", tooMuch, 25},
-      {std::string(1001, '1'), notAnAmount, 25},
-      {std::string(999, '0') + "7", "", 7},
-      {"-1e-400", "", 0},
-      {"+12.", "", 12},
-      {".5E+1", "", 5},
+  const Refused refused[] = {
+      {{"1,000", ",000", "50h", "25abc", "0x10", "inf", "+nan", "1e", ".",
+        "-1e-320", std::string(1001, '1')},
+       kSaid.betRefused},
+      {{"1e400", "1000000000.004"}, kSaid.betTooLarge},
   };
-  for (const Case &c : cases) {
-    DeckOfCards game;
-    stackDeck(game, {10, 23, 9, 8});
-    const std::string said = play(game, c.word + " hhs\n25\ns\nn\n");
-    const std::string next = c.refusal.empty() ? "" : c.refusal + "\n";
-    EXPECT_NE(said.find("bet ?\n" + next + "Games = 1\n"), std::string::npos)
-        << c.word << "\n"
-        << said;
-    EXPECT_EQ(game.bet, c.bet) << c.word;
+  for (const Refused &c : refused) {
+    for (const std::string &word : c.words) {
+      DeckOfCards game;
+      stackDeck(game, {10, 23, 9, 8});
+      const std::string said = play(game, word + " hhs\n25\ns\nn\n");
+      EXPECT_NE(said.find("bet ?\n" + c.refusal + "Games = 1\n"),
+                std::string::npos)
+          << word << "\n"
+          << said;
+      EXPECT_EQ(game.bet, 25) << word;
+    }
   }
 
-  // The white space after the word is not part of it.
-  DeckOfCards game;
-  stackDeck(game, {10, 23, 9, 8});
-  const std::string said = play(game, "50 s\nn\n");
-  EXPECT_NE(said.find("(h|s)\nThe dealer has now stopped also\n"),
-            std::string::npos)
-      << said;
-  EXPECT_EQ(game.bet, 50);
+  struct Taken {
+    std::string typed;
+    double bet;
+  };
+  const Taken taken[] = {{std::string(999, '0') + "7\ns\n", 7},
+                         {"-1e-400\ns\n", 0},
+                         {"-0\ns\n", 0},
+                         {"+12.\ns\n", 12},
+                         {".5E+1\ns\n", 5},
+                         {"0.25\ns\n", 0.25},
+                         // The white space after the word is not part of it.
+                         {"50 s\n", 50}};
+  for (const Taken &c : taken) {
+    DeckOfCards game;
+    stackDeck(game, {10, 23, 9, 8});
+    const std::string said = play(game, c.typed + "n\n");
+    EXPECT_NE(said.find("bet ?\nGames = 1\n"), std::string::npos) << said;
+    EXPECT_NE(said.find("(h|s)\nThe dealer has now stopped also\n"),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(game.bet, c.bet) << c.typed;
+    EXPECT_EQ(game.pot, 500 - c.bet) << c.typed;
+  }
 }
 
 TEST_F(Round, EndedInputEndsPlayAtEveryQuestion) {
@@ -398,13 +388,14 @@ protected:
 
 TEST_F(Round, UnreadableInputEndsPlay) {
   DeckOfCards game;
-  Console console("");
   BrokenInput broken;
-  std::cin.rdbuf(&broken);
-  playSession(game);
+  std::ostringstream said;
+  {
+    const StreamSwap swap(&broken, said.rdbuf());
+    game.playRounds();
+  }
   EXPECT_EQ(game.halt, Halt::EndOfInput);
-  EXPECT_TRUE(
-      endsWith(console.output(), " How much would you like to bet ?\n"));
+  EXPECT_TRUE(endsWith(said.str(), " How much would you like to bet ?\n"));
 }
 
 } // namespace

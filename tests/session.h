@@ -1,17 +1,8 @@
-// What the tests and the fuzz target share: playing a session as the
-// program does after its shuffle, and what must hold of the deck whatever
-// happens in a game.
+// What the tests and the fuzz target check of every game once it is over.
 #ifndef BLACKJACK_TESTS_SESSION_H
 #define BLACKJACK_TESTS_SESSION_H
 
 #include "deck_of_cards.h"
-
-// From the first bet until the player stops or play halts.
-inline void playSession(DeckOfCards &game) {
-  game.placeBet();
-  game.askHitOrStay();
-  game.askPlayAgain();
-}
 
 // Each of the card numbers 1 to 52 exactly once.
 inline bool isPermutation(const int (&deck)[kDeckRows][kDeckColumns]) {
@@ -25,6 +16,15 @@ inline bool isPermutation(const int (&deck)[kDeckRows][kDeckColumns]) {
     }
   }
   return true;
+}
+
+// Play ended as it may, by the end of the input or by the player saying
+// no (or running out of money, which says no for the player), and the deck
+// is whole, with its position inside it.
+inline bool endedSoundly(const DeckOfCards &game) {
+  const bool saidNo = game.playAgain == 'n' || game.playAgain == 'N';
+  return (game.halt == Halt::EndOfInput || saidNo) &&
+         isPermutation(game.deck) && game.deckIndex() <= kDeckSize;
 }
 
 #endif

@@ -12,20 +12,17 @@ namespace {
 
 using Session = ForcedRand;
 
-const std::string kPlayAgain = "Do you want to play that again ?  (y|n) \n";
-const std::string kNoMoney =
-    "Sorry but you have no money. Please get some more and come back! \n";
-
 TEST_F(Session, PlayAgainTakesYesOrNoOnly) {
   for (const char no : {'n', 'N'}) {
     DeckOfCards game;
     stackDeck(game, {10, 23, 9, 8, 36, 24, 35, 21});
     const std::string said =
         play(game, std::string("100\ns\nx\nY\n50\ns\n") + no + "\ny\n");
-    EXPECT_NE(said.find(kPlayAgain + "Please enter in a valid answer (Y|N)\n" +
+    EXPECT_NE(said.find(kSaid.playAgain +
+                        "Please enter in a valid answer (Y|N)\n" +
                         "\n\n\n\n\n\nYou have $400 money in your pot."),
               std::string::npos);
-    EXPECT_EQ(said.substr(said.size() - kPlayAgain.size()), kPlayAgain) << no;
+    EXPECT_TRUE(endsWith(said, kSaid.playAgain)) << no;
     EXPECT_EQ(game.playAgain, no);
     EXPECT_EQ(game.pot, 350);
   }
@@ -36,22 +33,10 @@ TEST_F(Session, NoMoneyLeftEndsPlay) {
     DeckOfCards game;
     stackDeck(game, {10, 23, 9, 8});
     const std::string said = play(game, std::string(bet) + "\ns\ny\ny\n");
-    EXPECT_EQ(said.substr(said.size() - kNoMoney.size()), kNoMoney);
+    EXPECT_TRUE(endsWith(said, kSaid.noMoney)) << bet;
     EXPECT_EQ(game.playAgain, 'n');
     EXPECT_EQ(game.games, 1);
   }
-}
-
-// What a card named in a listing counts; the player's aces are always
-// answered with 11 in these sessions.
-int valueOf(const std::string &name) {
-  static const std::vector<std::string> ranks = {
-      "Ace",   "Deuce", "Three", "Four", "Five",  "Six", "Seven",
-      "Eight", "Nine",  "Ten",   "Jack", "Queen", "King"};
-  const auto rank =
-      std::find(ranks.begin(), ranks.end(), name.substr(0, name.find(' '))) -
-      ranks.begin();
-  return rank == 0 ? 11 : std::min<int>(static_cast<int>(rank) + 1, 10);
 }
 
 std::vector<std::string> allMatches(const std::string &text,
@@ -72,6 +57,7 @@ std::string listing(const std::vector<std::string> &names) {
   return line;
 }
 
+// The player's aces are always answered with 11 in these sessions.
 int total(const std::vector<std::string> &names) {
   int sum = 0;
   for (const std::string &name : names) {
@@ -132,7 +118,7 @@ TEST_F(Session, EveryRoundShowsOnlyItsOwnCards) {
   EXPECT_EQ(rounds, 300);
   EXPECT_GT(showdowns, 100);
   EXPECT_GT(reshuffles, 20);
-  EXPECT_EQ(said.find(kNoMoney), std::string::npos);
+  EXPECT_EQ(said.find(kSaid.noMoney), std::string::npos);
 }
 
 } // namespace
