@@ -28,7 +28,7 @@ int run(int argc, char *argv[], const FileBuffer &input,
     std::cout << kUsage;
     break;
   case Options::Action::Version:
-    std::cout << "blackjack " BLACKJACK_VERSION "\n";
+    std::cout << kVersion;
     break;
   case Options::Action::Play: {
     DeckOfCards deckOfCards(options.seed);

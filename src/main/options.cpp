@@ -23,6 +23,13 @@ Exit status: 0 when play ends, 1 if standard output cannot be written or
 standard input cannot be read, 2 for a wrong command line.
 )";
 
+const char *const kVersion = "blackjack " BLACKJACK_VERSION R"(
+Copyright (c) 2026 The blackjack authors
+License MIT <https://opensource.org/license/mit>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+)";
+
 namespace {
 
 const option kLongOptions[] = {
@@ -56,6 +63,7 @@ Options readOptions(int argc, char *argv[]) {
   // getopt_long names the program by argv[0] in what it says: make that
   // blackjack however the program was started.
   argv[0] = const_cast<char *>("blackjack");
+  optind = 0; // from the start, however often the options are read
   Options options;
   for (int option = 0; (option = getopt_long(argc, argv, "s:hV", kLongOptions,
                                              nullptr)) != -1;) {
@@ -67,12 +75,10 @@ Options readOptions(int argc, char *argv[]) {
                       optarg);
       }
       break;
-    case 'h':
-      options.action = Options::Action::Help;
-      break;
+    case 'h': // the first of --help and --version acts: GNU's way
+      return {Options::Action::Help, std::nullopt};
     case 'V':
-      options.action = Options::Action::Version;
-      break;
+      return {Options::Action::Version, std::nullopt};
     default: // getopt_long has said what is wrong
       return refuse();
     }

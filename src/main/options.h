@@ -17,10 +17,12 @@ struct Options {
   std::optional<std::uint32_t> seed; // the generator's seed, if given
 };
 
-// Reads the options. What is wrong with them is said on standard error.
+// Reads the options, up to the first --help or --version, which acts
+// alone. What is wrong with them is said on standard error.
 Options readOptions(int argc, char *argv[]);
 
-// The text --help prints.
+// The texts --help and --version print.
 extern const char *const kUsage;
+extern const char *const kVersion;
 
 #endif
