@@ -111,7 +111,7 @@ TEST_F(Deck, HitsNormaliseThePositionAndReshuffleAtTheLastCard) {
     game.hit();
     const std::string where =
         std::to_string(c.row) + "," + std::to_string(c.column);
-    EXPECT_EQ(console.output().rfind(c.said, 0), 0u) << where;
+    EXPECT_EQ(console.output().rfind(c.said, 0), 0U) << where;
     EXPECT_EQ(game.userFace[0], c.card) << where;
     EXPECT_EQ(game.deckRow, c.rowAfter) << where;
     EXPECT_EQ(game.deckColumn, c.columnAfter) << where;
@@ -138,7 +138,7 @@ TEST_F(CardTable, NamesAndValuesEveryCardOnce) {
     EXPECT_EQ(console.output().empty(), !ace) << name;
     names.insert(game.dealerFace[0]);
   }
-  EXPECT_EQ(names.size(), 52u);
+  EXPECT_EQ(names.size(), 52U);
 }
 
 TEST_F(CardTable, AceQuestionTakesOneOrTwoOnly) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the built program with a known deck and compares every byte it
 # prints with a recorded session; then checks how each way of ending is
-# reported: status, standard output and standard error.
+# reported: status, standard output and standard error. The options are
+# command_line_test.sh's.
 set -u
 program=$1 shim=$2 transcript=$3 nonblocking=$4
 failed=0
@@ -72,26 +73,6 @@ check "input a directory" 1 "blackjack: cannot read standard input: Is a directo
 game <&- >/dev/null 2>"$work/err"
 status=$?
 check "input closed" 1 "blackjack: cannot read standard input: Bad file descriptor"
-
-# The options: what they print, where, and with what status.
-"$program" --help >"$work/out" 2>"$work/err"
-status=$?
-check "--help" 0 ""
-grep -q '^Usage: blackjack \[OPTION\]' "$work/out" || { echo "--help: no usage"; failed=1; }
-for option in --version -V; do
-  "$program" $option >"$work/out" 2>"$work/err"
-  status=$?
-  check "$option" 0 ""
-  grep -qx 'blackjack [0-9]*\.[0-9]*\.[0-9]*' "$work/out" || { echo "$option: '$(cat "$work/out")'"; failed=1; }
-done
-for wrong in --frob -x stray '--seed' '--seed=-1' '-s 4294967296' '-s 12x' '--seed='; do
-  "$program" $wrong </dev/null >"$work/out" 2>"$work/err"
-  status=$?
-  [ "$status" -eq 2 ] && [ ! -s "$work/out" ] &&
-    [ "$(sed -n 2p "$work/err")" = "Try 'blackjack --help' for more information." ] &&
-    sed -n 1p "$work/err" | grep -q '^blackjack: ' ||
-    { echo "'$wrong': status $status, out '$(cat "$work/out")', err '$(cat "$work/err")'"; failed=1; }
-done
 
 # A seed deals the same game again; another seed, another game.
 answers='100\n2\n2\nh\n2\ns\ny\n100\n2\n2\ns\nn\n'

@@ -210,7 +210,7 @@ TEST_F(Round, ADealNeedsFourCardsLeft) {
     game.pot = 42;
     stackDeck(game, {10, 23, 9}, c.from);
     const std::string said = play(game, "5\n");
-    EXPECT_EQ(said.rfind(c.said, 0), 0u) << said;
+    EXPECT_EQ(said.rfind(c.said, 0), 0U) << said;
   }
 }
 

@@ -75,7 +75,7 @@ TEST_F(Session, EveryRoundShowsOnlyItsOwnCards) {
   }
   std::string input;
   for (int round = 0; round < 300; ++round) {
-    input += round % 2 ? "5\n2\n2\nh\n2\ns\ny\n" : "5\n2\n2\ns\ny\n";
+    input += round % 2 == 1 ? "5\n2\n2\nh\n2\ns\ny\n" : "5\n2\n2\ns\ny\n";
   }
   DeckOfCards game;
   game.shuffle();
@@ -88,20 +88,25 @@ TEST_F(Session, EveryRoundShowsOnlyItsOwnCards) {
   const std::regex hands(" You have in your hand : \n(.*)\n For a Total of : "
                          "(\\d+)\n\n\n The Dealer Has : \n(.+?)  (.+?)    "
                          "(.*)\n For a Total of : (\\d+)\n");
-  int rounds = 0, showdowns = 0, reshuffles = 0;
+  int rounds = 0;
+  int showdowns = 0;
+  int reshuffles = 0;
   for (std::size_t at = said.find("Games = "); at != std::string::npos;
        ++rounds) {
     const std::size_t next = said.find("Games = ", at + 1);
     const std::string round = said.substr(at, next - at);
     at = next;
-    std::smatch shown, shownHands;
+    std::smatch shown;
+    std::smatch shownHands;
     ASSERT_TRUE(std::regex_search(round, shown, deal)) << round;
     std::vector<std::string> user = {shown[2], shown[3]};
     EXPECT_EQ(std::stoi(shown[4]), total(user)) << round;
     for (const std::string &card : allMatches(round, drawn)) {
       user.push_back(card);
     }
-    reshuffles += round.find("re-shuffle") != std::string::npos;
+    if (round.find("re-shuffle") != std::string::npos) {
+      ++reshuffles;
+    }
     if (!std::regex_search(round, shownHands, hands)) {
       continue;
     }
