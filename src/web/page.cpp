@@ -1,0 +1,93 @@
+// The game in a web page, built to WebAssembly by emscripten. Standard
+// input is what the player types in the page's terminal, a line at a time
+// as a terminal gives it; standard output is shown there. The page calls
+// playInPage() for every new game; the game itself is the console's.
+#include "deck_of_cards.h"
+#include "glibc_random.h"
+#include "options.h"
+#include "stream_swap.h"
+
+#include <emscripten.h>
+
+#include <string>
+
+// Waits for the page's next typed line, or what is left of it, and copies
+// at most `size` bytes of it to `buffer`. 0 once the player has ended the
+// input (Ctrl-D on an empty line).
+EM_ASYNC_JS(int, readTypedLine, (char *buffer, int size), {
+  const bytes = await Module.readLine(size);
+  HEAPU8.set(bytes, buffer);
+  return bytes.length;
+});
+
+// Shows `size` bytes of the game's output in the page's terminal.
+EM_JS(void, showOutput, (const char *text, int size),
+      { Module.showOutput(HEAPU8.slice(text, text + size)); });
+
+namespace {
+
+// The same cards for the same seed as the console's C library deals.
+GlibcRandom generator;
+
+class PageInput : public std::streambuf {
+protected:
+  int_type underflow() override {
+    const int got = readTypedLine(buffer, sizeof buffer);
+    if (got <= 0) {
+      return traits_type::eof();
+    }
+    setg(buffer, buffer, buffer + got);
+    return traits_type::to_int_type(*gptr());
+  }
+
+private:
+  char buffer[4096];
+};
+
+class PageOutput : public std::streambuf {
+public:
+  PageOutput() { setp(buffer, buffer + sizeof buffer); }
+
+protected:
+  int_type overflow(int_type character) override {
+    sync();
+    if (!traits_type::eq_int_type(character, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(character);
+      pbump(1);
+    }
+    return traits_type::not_eof(character);
+  }
+  int sync() override { // every flush: the end of every line
+    showOutput(pbase(), static_cast<int>(pptr() - pbase()));
+    setp(buffer, buffer + sizeof buffer);
+    return 0;
+  }
+
+private:
+  char buffer[4096];
+};
+
+} // namespace
+
+extern "C" void srand(unsigned seed) { generator = GlibcRandom(seed); }
+extern "C" int rand() { return generator.next(); }
+
+// Plays one game, dealt as `blackjack --seed=SEED` deals it, or from the
+// clock if `seed` is null. Returns the console's exit status: 2 if the
+// seed is wrong, which the console's own words have said on standard error.
+extern "C" EMSCRIPTEN_KEEPALIVE int playInPage(const char *seed) {
+  std::string program = "blackjack";
+  std::string option = seed == nullptr ? "" : std::string("--seed=") + seed;
+  char *argv[] = {program.data(), option.data(), nullptr};
+  const Options options = readOptions(seed == nullptr ? 1 : 2, argv);
+  if (options.action == Options::Action::Refuse) {
+    return 2;
+  }
+  PageInput input;
+  PageOutput output;
+  const StreamSwap page(&input, &output);
+  DeckOfCards deckOfCards(options.seed);
+  deckOfCards.play();
+  std::cout.flush();
+  return 0;
+}
