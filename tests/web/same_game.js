@@ -1,0 +1,122 @@
+// The page's game is the console's: the WebAssembly build, run under node
+// with answers fed a line at a time as the page feeds them, prints the
+// very bytes the native program prints for the same seed and answers.
+//
+//     node same_game.js SITE CONSOLE_BUILD
+'use strict';
+
+const assert = require('node:assert/strict');
+const { spawnSync } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+
+const [site, consoleBuild] = process.argv.slice(2).map((p) => path.resolve(p));
+const native = path.join(consoleBuild, 'blackjack');
+
+// The WebAssembly game, loaded once as the page loads it, with a play()
+// that runs one game on the given answers and tells what it printed on
+// standard output and standard error, and its status.
+async function loadGame(createGame, wasmBinary) {
+  let lines = [];
+  let rest = Buffer.alloc(0);
+  let output = [];
+  let errors = [];
+  const game = await createGame({
+    wasmBinary, // read here: the loader's own fetch takes no file path
+    readLine: async (size) => {
+      if (rest.length === 0 && lines.length > 0) {
+        rest = Buffer.from(lines.shift());
+      }
+      const part = rest.subarray(0, size);
+      rest = rest.subarray(part.length);
+      return part;
+    },
+    showOutput: (bytes) => output.push(Buffer.from(bytes)),
+    printErr: (line) => errors.push(line + '\n'),
+  });
+  return async (seed, input) => {
+    lines = input.match(/[^\n]*\n|[^\n]+$/g) || [];
+    output = [];
+    errors = [];
+    const status = await game.ccall('playInPage', 'number', ['string'],
+      [seed], { async: true });
+    return { stdout: Buffer.concat(output), stderr: errors.join(''), status };
+  };
+}
+
+// A small generator of its own, so that the answers are the same each run.
+function randomFrom(seed) {
+  let state = seed >>> 0;
+  return (n) => {
+    state = (state * 1103515245 + 12345) >>> 0;
+    return (state >>> 8) % n;
+  };
+}
+
+// Rounds of answers a player might type, refusals and odd amounts among
+// them; the spare 2s meant for aces that do not come are refused as
+// answers. Cut off at a random place, so that the input ends mid-game.
+function answers(seed, rounds) {
+  const random = randomFrom(seed);
+  const bets = ['10', '25', '5', '100', '0.145', '7.5', '50 s'];
+  const refused = ['abc', '-5', '1e400', '1,000', '50h', '0x10'];
+  let input = '';
+  for (let round = 0; round < rounds; ++round) {
+    if (random(8) === 0) {
+      input += refused[random(refused.length)] + '\n';
+    }
+    input += bets[random(bets.length)] + '\n2\n2\n';
+    for (let hits = random(3); hits > 0; --hits) {
+      input += 'h\n2\n';
+    }
+    input += random(10) === 0 ? 'x\ns\nq\ny\n' : 's\ny\n';
+  }
+  return input.slice(0, input.length - random(40));
+}
+
+(async () => {
+  const play = await loadGame(require(path.join(site, 'blackjack.js')),
+    fs.readFileSync(path.join(site, 'blackjack.wasm')));
+  const seeds = ['0', '1', '19', '4294967295'];
+  for (let seed = 2; seeds.length < 20; seed += 7919) {
+    seeds.push(String(seed));
+  }
+  let passed = 0;
+  let failed = 0;
+  const seen = { rounds: 0, aces: 0, busts: 0, refusals: 0, reshuffles: 0 };
+  const check = (name, test) => {
+    try {
+      test();
+      ++passed;
+    } catch (error) {
+      ++failed;
+      console.log(`${name}: ${error.message.slice(0, 2000)}`);
+    }
+  };
+  for (const seed of [...seeds, 'abc', '']) {
+    const input = /^\d+$/.test(seed) ? answers(Number(seed), 300) : '10\n';
+    const expected = spawnSync(native, [`--seed=${seed}`], { input });
+    const actual = await play(seed, input);
+    check(`seed '${seed}'`, () => {
+      assert.equal(actual.status, expected.status);
+      assert.equal(actual.stderr, expected.stderr.toString());
+      assert.ok(actual.stdout.equals(expected.stdout),
+        'standard output differs');
+    });
+    const said = actual.stdout.toString();
+    seen.rounds += (said.match(/^Games = /gm) || []).length;
+    seen.aces += (said.match(/^You drew a Ace/gm) || []).length;
+    seen.busts += (said.match(/BUST/g) || []).length;
+    seen.refusals += (said.match(/INVALID BET/g) || []).length;
+    seen.reshuffles += (said.match(/re-shuffle/g) || []).length;
+  }
+  check('what the games went through', () => {
+    assert.ok(seen.rounds >= 20 * 250, `${seen.rounds} rounds`);
+    for (const [what, count] of Object.entries(seen)) {
+      assert.ok(count > 0, `no ${what}`);
+    }
+  });
+  console.log(JSON.stringify(seen));
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exitCode = failed === 0 ? 0 : 1;
+})();
