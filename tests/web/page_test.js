@@ -42,18 +42,22 @@ function serve() {
   });
 }
 
+// LD_PRELOAD cannot name a path with a blank in it: the echoing library
+// is preloaded from a copy in a folder of our own.
+const echoing = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'echo-')),
+  'terminal_echo.so');
+fs.copyFileSync(path.join(consoleBuild, 'tests', 'libterminal_echo.so'),
+  echoing);
+
 // The console program as a terminal shows it: its output with each line
 // of `answers` echoed as it is read (or all at the first read, if
 // pasted), in pieces split where each echo begins.
 function asTheConsoleShows(seed, answers, how) {
   const run = spawnSync(path.join(consoleBuild, 'blackjack'), [`--seed=${seed}`], {
     input: answers,
-    env: {
-      ...process.env,
-      LD_PRELOAD: path.join(consoleBuild, 'tests', 'libterminal_echo.so'),
-      TERMINAL_ECHO: how,
-    },
+    env: { ...process.env, LD_PRELOAD: echoing, TERMINAL_ECHO: how },
   });
+  assert.equal(run.status, 0, run.stderr.toString());
   return run.stdout.toString().split('\x1e');
 }
 
@@ -111,6 +115,7 @@ const tests = {
   async typedAnswers(page, url) {
     const answers = ['50', '2', 'h', 's', 'y', '25', 'h', 's', 'n'];
     const pieces = asTheConsoleShows(5, answers.join('\n') + '\n', 'each');
+    assert.equal(pieces.length, answers.length + 1, 'echoes in the console');
     await page.goto(`${url}/?seed=5`);
     for (let answer = 0; answer < answers.length; ++answer) {
       await shows(page, pieces.slice(0, answer + 1).join(''));
@@ -142,6 +147,7 @@ const tests = {
   async pastedAnswers(page, url) {
     const answers = '100\nh\n2\ns\ny\nabc\n10\ns\nx\nn\n';
     const pieces = asTheConsoleShows(19, answers, 'paste');
+    assert.equal(pieces.length, 2, 'one echo in the console, of the paste');
     await page.goto(`${url}/?seed=19`);
     await shows(page, pieces[0]);
     await page.evaluate((text) => window.blackjack.terminal.paste(text),
@@ -213,6 +219,7 @@ const tests = {
   } finally {
     await browser.close();
     server.close();
+    fs.rmSync(path.dirname(echoing), { recursive: true });
   }
   console.log(`${passed} passed, ${failed} failed`);
   process.exitCode = failed === 0 ? 0 : 1;
