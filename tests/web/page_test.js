@@ -9,38 +9,12 @@
 const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
-const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 
 const [site, consoleBuild, nodeModules] = process.argv
   .slice(2).map((p) => path.resolve(p));
-const puppeteer = require(path.join(nodeModules, 'puppeteer-core'));
-
-const kTypes = {
-  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm',
-};
-
-// Serves the site's folder, and nothing else, on 127.0.0.1.
-function serve() {
-  const server = http.createServer((request, response) => {
-    const name = path.basename(new URL(request.url, 'http://x').pathname)
-      || 'index.html';
-    const file = path.join(site, name);
-    if (!fs.existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, {
-      'Content-Type': kTypes[path.extname(name)] || 'application/octet-stream',
-    });
-    response.end(fs.readFileSync(file));
-  });
-  return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () => resolve(server));
-  });
-}
+const { serveSite, launchChromium } = require('./site.js');
 
 // LD_PRELOAD cannot name a path with a blank in it: the echoing library
 // is preloaded from a copy in a folder of our own.
@@ -183,16 +157,8 @@ const tests = {
 };
 
 (async () => {
-  const server = await serve();
-  const url = `http://127.0.0.1:${server.address().port}`;
-  const browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'blackjack-page-')),
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic',
-      '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
+  const { server, url } = await serveSite(site);
+  const browser = await launchChromium(nodeModules);
   let passed = 0;
   let failed = 0;
   try {

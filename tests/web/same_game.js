@@ -7,42 +7,11 @@
 
 const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
-const fs = require('node:fs');
 const path = require('node:path');
+const { loadGame } = require('./site.js');
 
 const [site, consoleBuild] = process.argv.slice(2).map((p) => path.resolve(p));
 const native = path.join(consoleBuild, 'blackjack');
-
-// The WebAssembly game, loaded once as the page loads it, with a play()
-// that runs one game on the given answers and tells what it printed on
-// standard output and standard error, and its status.
-async function loadGame(createGame, wasmBinary) {
-  let lines = [];
-  let rest = Buffer.alloc(0);
-  let output = [];
-  let errors = [];
-  const game = await createGame({
-    wasmBinary, // read here: the loader's own fetch takes no file path
-    readLine: async (size) => {
-      if (rest.length === 0 && lines.length > 0) {
-        rest = Buffer.from(lines.shift());
-      }
-      const part = rest.subarray(0, size);
-      rest = rest.subarray(part.length);
-      return part;
-    },
-    showOutput: (bytes) => output.push(Buffer.from(bytes)),
-    printErr: (line) => errors.push(line + '\n'),
-  });
-  return async (seed, input) => {
-    lines = input.match(/[^\n]*\n|[^\n]+$/g) || [];
-    output = [];
-    errors = [];
-    const status = await game.ccall('playInPage', 'number', ['string'],
-      [seed], { async: true });
-    return { stdout: Buffer.concat(output), stderr: errors.join(''), status };
-  };
-}
 
 // A small generator of its own, so that the answers are the same each run.
 function randomFrom(seed) {
@@ -75,8 +44,7 @@ function answers(seed, rounds) {
 }
 
 (async () => {
-  const play = await loadGame(require(path.join(site, 'blackjack.js')),
-    fs.readFileSync(path.join(site, 'blackjack.wasm')));
+  const play = await loadGame(site);
   const seeds = ['0', '1', '19', '4294967295'];
   for (let seed = 2; seeds.length < 20; seed += 7919) {
     seeds.push(String(seed));

@@ -1,0 +1,86 @@
+// What the page's tests and its benchmark share: the site served on
+// 127.0.0.1, Chromium started headless, and the WebAssembly game loaded
+// under node as the page loads it.
+'use strict';
+
+const fs = require('node:fs');
+const http = require('node:http');
+const os = require('node:os');
+const path = require('node:path');
+
+const kTypes = {
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm',
+};
+
+// Serves the site's folder, and nothing else; resolves to the server and
+// its address.
+function serveSite(site) {
+  const server = http.createServer((request, response) => {
+    const name = path.basename(new URL(request.url, 'http://x').pathname)
+      || 'index.html';
+    const file = path.join(site, name);
+    if (!fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, {
+      'Content-Type': kTypes[path.extname(name)] || 'application/octet-stream',
+    });
+    response.end(fs.readFileSync(file));
+  });
+  return new Promise((resolve) => {
+    server.listen(0, '127.0.0.1', () => resolve({
+      server, url: `http://127.0.0.1:${server.address().port}`,
+    }));
+  });
+}
+
+// Debian's Chromium, headless, on a profile of its own, with nothing that
+// reaches for the network (as root it needs --no-sandbox).
+function launchChromium(nodeModules) {
+  const puppeteer = require(path.join(nodeModules, 'puppeteer-core'));
+  return puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'blackjack-page-')),
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic',
+      '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// The WebAssembly game, loaded once, with a play() that runs one game on
+// the given answers, fed a line at a time as the page feeds them, and
+// tells what it printed on standard output and standard error, and its
+// status.
+async function loadGame(site) {
+  let lines = [];
+  let rest = Buffer.alloc(0);
+  let output = [];
+  let errors = [];
+  const game = await require(path.join(site, 'blackjack.js'))({
+    // Read here: the loader's own fetch takes no file path.
+    wasmBinary: fs.readFileSync(path.join(site, 'blackjack.wasm')),
+    readLine: async (size) => {
+      if (rest.length === 0 && lines.length > 0) {
+        rest = Buffer.from(lines.shift());
+      }
+      const part = rest.subarray(0, size);
+      rest = rest.subarray(part.length);
+      return part;
+    },
+    showOutput: (bytes) => output.push(Buffer.from(bytes)),
+    printErr: (line) => errors.push(line + '\n'),
+  });
+  return async (seed, input) => {
+    lines = input.match(/[^\n]*\n|[^\n]+$/g) || [];
+    output = [];
+    errors = [];
+    const status = await game.ccall('playInPage', 'number', ['string'],
+      [seed], { async: true });
+    return { stdout: Buffer.concat(output), stderr: errors.join(''), status };
+  };
+}
+
+module.exports = { serveSite, launchChromium, loadGame };
