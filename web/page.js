@@ -1,113 +1,243 @@
-// The page around the game: a terminal that shows what the game prints and
-// gathers what the player types, a line at a time, as a terminal does:
-// typed keys are echoed at once, Backspace edits the line, Enter sends it,
-// Ctrl-D on an empty line ends the input, and lines typed before the game
-// asks wait for it in order.
+// The page around the game, laid out the way browser players of text games
+// do it: what the game prints goes into a log, and the player types each
+// answer in a text field. Enter sends the line. Up and Down recall earlier
+// lines. Ctrl-D on an empty line, or "Leave the table", ends the input.
+// Lines sent before the game asks for them wait in order, and that
+// includes lines sent while the game is still loading. Each line is
+// written into the log when the game reads it, so the log holds exactly
+// what the console shows.
 'use strict';
 
-(async () => {
-  const query = new URLSearchParams(window.location.search);
-  let seed = query.get('seed'); // null: dealt from the clock
-  const over = document.getElementById('over');
-  const again = document.getElementById('again');
+(() => {
+  const byId = (id) => document.getElementById(id);
+  const [table, log, status, line, again, leave] =
+    ['table', 'log', 'status', 'line', 'again', 'leave'].map(byId);
+  const answers = [...document.querySelectorAll('#answers button')];
+  // Shown as text: control characters as their pictures (U+2400...), so
+  // that a NUL cannot cut the seed short before the game judges it.
+  const pictured = (text) => text.replace(/[\0-\x1f\x7f]/g, (c) =>
+    String.fromCharCode(c === '\x7f' ? 0x2421 : 0x2400 + c.charCodeAt(0)));
+  let seed = new URLSearchParams(location.search).get('seed');
+  if (seed !== null) {
+    seed = pictured(seed);
+  }
 
-  const terminal = new Terminal({
-    convertEol: true,
-    screenReaderMode: true,
-    scrollback: 10000,
-  });
-  const fit = new FitAddon.FitAddon();
-  terminal.loadAddon(fit);
-  terminal.open(document.getElementById('terminal'));
-  fit.fit();
-  window.addEventListener('resize', () => fit.fit());
-  terminal.focus();
-  window.blackjack = { terminal };
+  // ---- The log --------------------------------------------------------------
+  // Text waits in `unshown` until the page takes its turn. It then goes in
+  // as one new block, so the browser lays out only what is new.
+  let unshown = '';
+  const decoder = new TextDecoder();
 
-  // ---- The line discipline -------------------------------------------
-  let playing = false; // keys go to a game only while one runs
-  let typing = ''; // the line being typed
-  const typed = []; // finished lines the game has not asked for; null ends
-  let asking = null; // how to hand the game its line while it waits
-  let rest = new Uint8Array(0); // what the game has not taken of a line
-  const encoder = new TextEncoder();
+  function showLog() {
+    if (unshown !== '') {
+      const block = document.createElement('div');
+      block.textContent = unshown;
+      log.append(block);
+      unshown = '';
+      log.scrollTop = log.scrollHeight;
+    }
+    line.scrollIntoView({ block: 'nearest' });
+  }
 
-  function send(line) {
-    if (asking) {
-      const give = asking;
-      asking = null;
-      give(line);
+  // ---- Lines the player sends -------------------------------------------
+  const waiting = []; // lines not yet read, each with its '\n'; null ends
+  let give = null; // hands the next line to the game while it waits
+  const history = []; // lines sent, for Up and Down
+  let recalled = 0; // the history line in the field; history.length: none
+  let draft = ''; // what was typed before Up was pressed
+
+  function send(text) {
+    if (give !== null) {
+      const take = give;
+      give = null;
+      take(text);
     } else {
-      typed.push(line);
+      waiting.push(text);
     }
   }
 
-  terminal.onData((data) => {
-    if (!playing) {
+  function sendLine(text) {
+    if (text !== '') {
+      history.push(text);
+    }
+    recalled = history.length;
+    send(text + '\n');
+  }
+
+  function recall(step) {
+    const to = recalled + step;
+    if (to < 0 || to > history.length) {
       return;
     }
-    for (const key of data) {
-      if (key === '\r' || key === '\n') {
-        terminal.write('\r\n');
-        send(typing + '\n');
-        typing = '';
-      } else if (key === '\x7f' || key === '\b') {
-        if (typing !== '') {
-          typing = Array.from(typing).slice(0, -1).join('');
-          terminal.write('\b \b');
-        }
-      } else if (key === '\x04') {
-        if (typing === '') {
-          send(null);
-        }
-      } else if (key >= ' ') {
-        typing += key;
-        terminal.write(key);
-      }
+    if (recalled === history.length) {
+      draft = line.value;
     }
+    recalled = to;
+    line.value = to === history.length ? draft : history[to];
+    line.setSelectionRange(line.value.length, line.value.length);
+  }
+
+  // preventDefault on Enter also keeps its keypress from pressing New game
+  // when that answer ends the game and New game takes the focus.
+  line.addEventListener('keydown', (event) => {
+    if (event.isComposing) {
+      return;
+    }
+    if (event.key === 'Enter') {
+      sendLine(line.value);
+      line.value = '';
+    } else if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
+      recall(event.key === 'ArrowUp' ? -1 : 1);
+    } else if (event.ctrlKey && (event.key === 'd' || event.key === 'D')) {
+      if (line.value === '') {
+        send(null);
+      }
+    } else {
+      return;
+    }
+    event.preventDefault();
   });
+
+  // The field itself would drop the line breaks of a paste: every whole
+  // line is sent, the first joined to what is before the caret, and the
+  // last piece waits in the field.
+  line.addEventListener('paste', (event) => {
+    const pieces = event.clipboardData.getData('text').split(/\r\n|\r|\n/);
+    if (pieces.length < 2) {
+      return;
+    }
+    event.preventDefault();
+    const after = line.value.slice(line.selectionEnd);
+    pieces[0] = line.value.slice(0, line.selectionStart) + pieces[0];
+    const last = pieces.pop();
+    pieces.forEach(sendLine);
+    line.value = last + after;
+    line.setSelectionRange(last.length, last.length);
+  });
+
+  for (const button of answers) {
+    button.addEventListener('click', () => sendLine(button.dataset.answer));
+  }
+  leave.addEventListener('click', () => send(null));
+
+  // ---- What the game calls ---------------------------------------------
+  const encoder = new TextEncoder();
+  let rest = new Uint8Array(0); // what the game has not taken of its line
+  let turnTaken = 0; // when the page last had its turn
+  const kTurn = 20; // ms the game may run on queued lines before yielding
+
+  async function nextLine() {
+    if (waiting.length === 0) {
+      showLog();
+      const text = await new Promise((take) => { give = take; });
+      turnTaken = performance.now();
+      return text;
+    }
+    if (performance.now() - turnTaken > kTurn) {
+      showLog();
+      await new Promise((resume) => setTimeout(resume));
+      turnTaken = performance.now();
+    }
+    return waiting.shift();
+  }
 
   // At most `size` bytes of the next line; none once the input has ended.
   async function readLine(size) {
     if (rest.length === 0) {
-      const line = typed.length > 0 ? typed.shift()
-        : await new Promise((give) => { asking = give; });
-      if (line === null) {
-        return new Uint8Array(0);
+      const text = await nextLine();
+      if (text === null) {
+        return rest;
       }
-      rest = encoder.encode(line);
+      unshown += text;
+      rest = encoder.encode(text);
     }
     const part = rest.subarray(0, size);
     rest = rest.subarray(part.length);
     return part;
   }
 
-  // ---- The game --------------------------------------------------------
-  const game = await createGame({
-    readLine,
-    showOutput: (bytes) => terminal.write(bytes),
-    printErr: (line) => terminal.write(line + '\n'),
-  });
+  const showOutput = (bytes) => {
+    unshown += decoder.decode(bytes, { stream: true });
+  };
+
+  // ---- A game ------------------------------------------------------------
+  let game = null;
+  let playing = false;
+  let errors = []; // what the game wrote on standard error
+
+  function enable(on) {
+    for (const control of [line, leave, ...answers]) {
+      control.disabled = !on;
+    }
+    again.hidden = on;
+  }
 
   async function play() {
-    over.hidden = true;
-    typed.length = 0;
-    typing = '';
-    rest = new Uint8Array(0);
     playing = true;
-    const status = await game.ccall('playInPage', 'number', ['string'],
-      [seed], { async: true });
+    log.textContent = '';
+    errors = [];
+    enable(true);
+    const code = await game.ccall('playInPage', 'number', ['string'], [seed],
+      { async: true });
+    showLog();
+    waiting.length = 0;
+    rest = new Uint8Array(0);
     playing = false;
-    if (status !== 0) {
-      seed = null; // the seed was refused: deal the next game from the clock
+    enable(false);
+    again.focus();
+    // A refused seed: the game's reason, and the next game from the clock.
+    status.textContent = code === 0 ? 'The game is over.' : errors[0];
+    if (code !== 0) {
+      seed = null;
     }
-    over.hidden = false;
   }
 
   again.addEventListener('click', () => {
-    terminal.write('\n');
-    terminal.focus();
-    play();
+    if (game !== null && !playing) {
+      status.textContent = '';
+      play();
+      line.focus();
+    }
   });
-  play();
+
+  function cannotStart() {
+    status.textContent = 'The game could not be loaded. Reload the page ' +
+      'to try again.';
+    enable(false);
+    again.hidden = true;
+  }
+
+  // Keys typed from now on are kept, and reach the game once it is ready.
+  function load() {
+    const script = document.createElement('script');
+    script.src = 'blackjack.js';
+    script.addEventListener('error', cannotStart);
+    script.addEventListener('load', async () => {
+      try {
+        game = await createGame({
+          readLine, showOutput,
+          printErr: (text) => errors.push(text),
+          onAbort: cannotStart,
+        });
+      } catch {
+        cannotStart();
+        return;
+      }
+      status.textContent = '';
+      play();
+    });
+    document.body.append(script);
+  }
+
+  // The table fits what the screen shows, above an on-screen keyboard.
+  function fitScreen() {
+    table.style.height = `${window.visualViewport.height}px`;
+    line.scrollIntoView({ block: 'nearest' });
+  }
+  if (window.visualViewport) {
+    window.visualViewport.addEventListener('resize', fitScreen);
+    fitScreen();
+  }
+  line.focus();
+  load();
 })();

@@ -1,7 +1,8 @@
 // The game in a web page, built to WebAssembly by emscripten. Standard
-// input is what the player types in the page's terminal, a line at a time
-// as a terminal gives it; standard output is shown there. The page calls
-// playInPage() for every new game; the game itself is the console's.
+// input is the lines the player sends from the page, one line per read,
+// as a terminal gives them; standard output goes into the page's log. The
+// page calls playInPage() for every new game; the game itself is the
+// console's.
 #include "deck_of_cards.h"
 #include "glibc_random.h"
 #include "options.h"
@@ -11,16 +12,16 @@
 
 #include <string>
 
-// Waits for the page's next typed line, or what is left of it, and copies
-// at most `size` bytes of it to `buffer`. 0 once the player has ended the
-// input (Ctrl-D on an empty line).
+// Waits for the page's next line, or what is left of it, and copies at
+// most `size` bytes of it to `buffer`. 0 once the player has ended the
+// input.
 EM_ASYNC_JS(int, readTypedLine, (char *buffer, int size), {
   const bytes = await Module.readLine(size);
   HEAPU8.set(bytes, buffer);
   return bytes.length;
 });
 
-// Shows `size` bytes of the game's output in the page's terminal.
+// Writes `size` bytes of the game's output into the page's log.
 EM_JS(void, showOutput, (const char *text, int size),
       { Module.showOutput(HEAPU8.slice(text, text + size)); });
 

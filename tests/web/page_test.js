@@ -1,9 +1,10 @@
-// The page in a real browser: headless Chromium opens it from a local
-// static server, and what its terminal shows must be what the console
-// program prints for the same seed and answers, with each answer's echo
-// where the player typed it.
+// The page in headless Chromium, served and from disk, against the console
+// program of the test build: its log must hold exactly what the console
+// prints for the same seed and lines, with each line echoed where the game
+// reads it.
 //
-//     node page_test.js SITE CONSOLE_BUILD NODE_MODULES
+//     BLACKJACK_SITE=... BLACKJACK_CONSOLE_BUILD=... \
+//     BLACKJACK_NODE_MODULES=... node --test page_test.js
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -11,10 +12,13 @@ const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
+const { after, before, test } = require('node:test');
+const { pathToFileURL } = require('node:url');
+const { serveSite, launchChromium, answers } = require('./site.js');
 
-const [site, consoleBuild, nodeModules] = process.argv
-  .slice(2).map((p) => path.resolve(p));
-const { serveSite, launchChromium } = require('./site.js');
+const site = path.resolve(process.env.BLACKJACK_SITE);
+const consoleBuild = path.resolve(process.env.BLACKJACK_CONSOLE_BUILD);
+const kOver = 'The game is over.';
 
 // LD_PRELOAD cannot name a path with a blank in it: the echoing library
 // is preloaded from a copy in a folder of our own.
@@ -23,170 +27,224 @@ const echoing = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'echo-')),
 fs.copyFileSync(path.join(consoleBuild, 'tests', 'libterminal_echo.so'),
   echoing);
 
-// The console program as a terminal shows it: its output with each line
-// of `answers` echoed as it is read (or all at the first read, if
-// pasted), in pieces split where each echo begins.
-function asTheConsoleShows(seed, answers, how) {
-  const run = spawnSync(path.join(consoleBuild, 'blackjack'), [`--seed=${seed}`], {
-    input: answers,
-    env: { ...process.env, LD_PRELOAD: echoing, TERMINAL_ECHO: how },
-  });
-  assert.equal(run.status, 0, run.stderr.toString());
-  return run.stdout.toString().split('\x1e');
+// The console program's output for `input`, each line echoed as read; or
+// with `seed` refused, the first line it says on standard error.
+function consoleSays(seed, input = '') {
+  const run = spawnSync(path.join(consoleBuild, 'blackjack'),
+    [`--seed=${seed}`], { input, env: { ...process.env, LD_PRELOAD: echoing } });
+  return run.status === 0 ? run.stdout.toString()
+    : run.stderr.toString().split('\n')[0];
 }
 
-// Terminal text as lines: the blanks at the end of a line and the empty
-// lines at the end dropped, since a terminal does not tell them from
-// cells never written.
-function asLines(text) {
-  const lines = text.split('\n').map((line) => line.trimEnd());
-  while (lines.length > 0 && lines[lines.length - 1] === '') {
-    lines.pop();
+let browser;
+let server;
+let url;
+before(async () => {
+  ({ server, url } = await serveSite(site));
+  browser = await launchChromium(
+    path.resolve(process.env.BLACKJACK_NODE_MODULES));
+});
+after(async () => {
+  server.close();
+  await browser?.close();
+  fs.rmSync(path.dirname(echoing), { recursive: true });
+});
+
+// Runs `steps` on a new tab; no error may reach the browser's console.
+async function onPage(steps, viewport = { width: 1000, height: 700 }) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  const errors = [];
+  page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
+  page.on('pageerror', (error) => errors.push(error.message));
+  try {
+    await steps(page);
+    assert.deepEqual(errors, [], 'errors on the browser console');
+  } finally {
+    await page.close();
   }
-  return lines.join('\n');
 }
 
-// What the page's terminal holds, rows that wrapped joined again.
-function screen(page) {
-  return page.evaluate(() => {
-    const buffer = window.blackjack.terminal.buffer.active;
-    const lines = [];
-    for (let row = 0; row < buffer.length; ++row) {
-      const line = buffer.getLine(row);
-      const text = line.translateToString(true);
-      if (line.isWrapped) {
-        lines[lines.length - 1] += text;
-      } else {
-        lines.push(text);
-      }
-    }
-    return lines.join('\n');
+const text = (page, selector) => page.$eval(selector, (e) => e.textContent);
+
+// Waits until the log holds `expected`; fails saying what it holds.
+async function logHolds(page, expected, timeout = 10000) {
+  await page.waitForFunction((want) =>
+    document.getElementById('log').textContent === want,
+  { timeout, polling: 50 }, expected).catch(async () => {
+    assert.equal(await text(page, '#log'), expected);
   });
-}
-
-// Waits until the terminal shows `expected`; fails saying what it shows.
-async function shows(page, expected) {
-  const want = asLines(expected);
-  let have = '';
-  for (const start = Date.now(); Date.now() - start < 10000;) {
-    have = asLines(await screen(page));
-    if (have === want) {
-      return;
-    }
-    await new Promise((resolve) => setTimeout(resolve, 20));
-  }
-  assert.equal(have, want);
 }
 
 async function gameOver(page) {
-  await page.waitForSelector('#over:not([hidden])', { timeout: 10000 });
-  assert.equal(await page.$eval('#again', (b) => b.textContent), 'New game');
+  await page.waitForFunction((over) =>
+    document.getElementById('status').textContent === over, {}, kOver);
 }
 
-const tests = {
-  // Typed a key at a time once each question shows, with a Backspace
-  // correction and an ace question; then a new game, ended by Ctrl-D.
-  async typedAnswers(page, url) {
-    const answers = ['50', '2', 'h', 's', 'y', '25', 'h', 's', 'n'];
-    const pieces = asTheConsoleShows(5, answers.join('\n') + '\n', 'each');
-    assert.equal(pieces.length, answers.length + 1, 'echoes in the console');
-    await page.goto(`${url}/?seed=5`);
-    for (let answer = 0; answer < answers.length; ++answer) {
-      await shows(page, pieces.slice(0, answer + 1).join(''));
-      if (answer === 0) {
-        await page.keyboard.type('5x');
-        await page.keyboard.press('Backspace');
-        await page.keyboard.type('0');
-      } else {
-        await page.keyboard.type(answers[answer]);
-      }
-      await page.keyboard.press('Enter');
-    }
-    const whole = pieces.join('');
-    await shows(page, whole);
-    await gameOver(page);
-
-    await page.click('#again');
-    const again = asTheConsoleShows(5, '', 'each')[0];
-    await shows(page, whole + '\n' + again);
-    await page.focus('.xterm-helper-textarea');
-    await page.keyboard.down('Control');
-    await page.keyboard.press('KeyD');
-    await page.keyboard.up('Control');
-    await gameOver(page);
-    await shows(page, whole + '\n' + again);
-  },
-
-  // Pasted all at once after the first question: the echoes follow it.
-  async pastedAnswers(page, url) {
-    const answers = '100\nh\n2\ns\ny\nabc\n10\ns\nx\nn\n';
-    const pieces = asTheConsoleShows(19, answers, 'paste');
-    assert.equal(pieces.length, 2, 'one echo in the console, of the paste');
-    await page.goto(`${url}/?seed=19`);
-    await shows(page, pieces[0]);
-    await page.evaluate((text) => window.blackjack.terminal.paste(text),
-      answers);
-    await shows(page, pieces.join(''));
-    await gameOver(page);
-  },
-
-  // A wrong seed: the console's own lines, no game, and a new game from
-  // the clock.
-  async wrongSeed(page, url) {
-    const run = spawnSync(path.join(consoleBuild, 'blackjack'),
-      ['--seed=abc'], { input: '' });
-    assert.equal(run.status, 2);
-    await page.goto(`${url}/?seed=abc`);
-    await gameOver(page);
-    await shows(page, run.stderr.toString());
-    await page.click('#again');
-    await shows(page, run.stderr.toString() + '\n' +
-      ' You have a starting pot of $500\n How much would you like to bet ?\n');
-  },
-
-  // Narrow as a phone: nothing scrolls sideways.
-  async narrow(page, url) {
-    await page.goto(`${url}/?seed=5`);
-    await shows(page, asTheConsoleShows(5, '', 'each')[0]);
-    const [scroll, client] = await page.evaluate(() => [
-      document.documentElement.scrollWidth,
-      document.documentElement.clientWidth]);
-    assert.ok(scroll <= client, `${scroll} px wide in ${client}`);
-    assert.equal(await page.title(), 'Twenty-one against the dealer');
-  },
-};
-
-(async () => {
-  const { server, url } = await serveSite(site);
-  const browser = await launchChromium(nodeModules);
-  let passed = 0;
-  let failed = 0;
-  try {
-    for (const [name, test] of Object.entries(tests)) {
-      const page = await browser.newPage();
-      await page.setViewport({ width: 360, height: 740 });
-      const errors = [];
-      page.on('console', (message) => {
-        if (message.type() === 'error') {
-          errors.push(message.text());
-        }
-      });
-      page.on('pageerror', (error) => errors.push(error.message));
-      try {
-        await test(page, url);
-        assert.deepEqual(errors, [], 'errors on the console');
-        ++passed;
-      } catch (error) {
-        ++failed;
-        console.log(`${name}: ${error.message}`);
-      }
-      await page.close();
-    }
-  } finally {
-    await browser.close();
-    server.close();
-    fs.rmSync(path.dirname(echoing), { recursive: true });
+async function typeLines(page, lines) {
+  for (const line of lines) {
+    await page.keyboard.type(line);
+    await page.keyboard.press('Enter');
   }
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exitCode = failed === 0 ? 0 : 1;
-})();
+}
+
+function paste(page, block) {
+  return page.$eval('#line', (line, pasted) => {
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', pasted);
+    line.dispatchEvent(new ClipboardEvent('paste', { clipboardData }));
+  }, block);
+}
+
+async function ctrlD(page) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyD');
+  await page.keyboard.up('Control');
+}
+
+test('typed, edited, pasted and recalled lines reach the game as sent', () =>
+  onPage(async (page) => {
+    await page.goto(`${url}/?seed=5`);
+    await page.keyboard.type('50');
+    await page.keyboard.press('Home');
+    await page.keyboard.type('1');
+    await page.keyboard.press('Enter'); // 150
+    await paste(page, 'h\r\n2\rs\ny\n2');
+    await page.keyboard.type('5');
+    await typeLines(page, ['', 's']); // 25, then s
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.press('ArrowUp');
+    await typeLines(page, ['', 'n']); // 25 again, then n
+    await ctrlD(page);
+    await gameOver(page);
+    await logHolds(page, consoleSays(5, '150\nh\n2\ns\ny\n25\ns\n25\nn\n'));
+  }));
+
+test('keys typed while the game loads reach it in order', () =>
+  onPage(async (page) => {
+    let release;
+    const held = new Promise((resolve) => { release = resolve; });
+    await page.setRequestInterception(true);
+    page.on('request', async (request) => {
+      if (request.url().endsWith('/blackjack.js')) {
+        await held;
+      }
+      request.continue();
+    });
+    await page.goto(`${url}/?seed=19`, { waitUntil: 'domcontentloaded' });
+    assert.equal(await text(page, '#status'), 'Loading...');
+    await typeLines(page, ['100', 's', 'n', 'x']); // x: after the end
+    release();
+    await gameOver(page);
+    await logHolds(page, consoleSays(19, '100\ns\nn\n'));
+    await page.click('#again'); // the x unread is gone with its game
+    await logHolds(page, consoleSays(19));
+  }));
+
+test('the site plays opened from disk', () => onPage(async (page) => {
+  await page.goto(`${pathToFileURL(path.join(site, 'index.html'))}?seed=3`);
+  await typeLines(page, ['10', 'h', 's', 'n']);
+  await gameOver(page);
+  await logHolds(page, consoleSays(3, '10\nh\ns\nn\n'));
+}));
+
+test('a phone plays without sideways scroll, by the buttons', async () => {
+  for (const width of [360, 320]) {
+    await onPage(async (page) => {
+      await page.goto(`${url}/?seed=8`);
+      const long = '1'.repeat(80); // refused, and longer than the line
+      await typeLines(page, [long, '10']);
+      await page.tap('button[data-answer="s"]');
+      await page.tap('button[data-answer="y"]');
+      await logHolds(page, consoleSays(8, `${long}\n10\ns\ny\n`));
+      const [widths, below, screen] = await page.evaluate(() => [
+        [document.documentElement, document.getElementById('log')]
+          .map((e) => [e.scrollWidth, e.clientWidth]),
+        document.getElementById('line').getBoundingClientRect().bottom,
+        window.innerHeight]);
+      for (const [wide, shown] of widths) {
+        assert.ok(wide <= shown, `${wide} px wide in ${shown}`);
+      }
+      assert.ok(below <= screen, `the field ends at ${below} of ${screen}`);
+    }, { width, height: 640, isMobile: true, hasTouch: true });
+  }
+});
+
+test('Tab leaves the field, focus shows, keys are the size of the text',
+  () => onPage(async (page) => {
+    await page.goto(`${url}/?seed=1`);
+    await page.keyboard.press('Tab');
+    const [focused, outline, sizes] = await page.evaluate(() => [
+      document.activeElement.textContent,
+      getComputedStyle(document.activeElement).outlineStyle,
+      [...document.querySelectorAll('#help, #help kbd')]
+        .map((e) => getComputedStyle(e).fontSize)]);
+    assert.equal(focused, 'h - hit');
+    assert.notEqual(outline, 'none');
+    assert.deepEqual(new Set(sizes).size, 1, sizes.join());
+  }));
+
+test('the end of a game: New game takes the focus, Enter starts afresh',
+  () => onPage(async (page) => {
+    await page.goto(`${url}/?seed=7`);
+    await typeLines(page, ['0', 's', 'n']);
+    await gameOver(page);
+    await logHolds(page, consoleSays(7, '0\ns\nn\n'));
+    assert.equal(await page.evaluate(() => document.activeElement.id),
+      'again');
+    assert.ok(await page.$eval('#line', (line) => line.disabled));
+    await page.keyboard.press('Enter');
+    await logHolds(page, consoleSays(7));
+    assert.equal(await text(page, '#status'), '');
+  }));
+
+test('a wrong seed is refused in the console\'s words, as text', async () => {
+  const seeds = ['abc', '-1', '', '19\0junk', '<b>x</b>\x1b[2J'];
+  for (const seed of seeds) {
+    await onPage(async (page) => {
+      await page.goto(`${url}/?seed=${encodeURIComponent(seed)}`);
+      const pictured = seed.replace(/[\0-\x1f]/g,
+        (c) => String.fromCharCode(0x2400 + c.charCodeAt(0)));
+      await page.waitForFunction(() =>
+        document.getElementById('status').textContent !== 'Loading...');
+      assert.equal(await text(page, '#status'), consoleSays(pictured));
+      assert.equal(await text(page, '#log'), '');
+      assert.equal(await page.$('b'), null);
+      await page.click('#again');
+      await logHolds(page,
+        ' You have a starting pot of $500\n How much would you like to bet ?\n');
+    });
+  }
+});
+
+test('a paste of 2,000 rounds plays to the end, the page answering',
+  () => onPage(async (page) => {
+    const input = answers(11, 2000).replace(/[^\n]*$/, ''); // whole lines
+    await page.goto(`${url}/?seed=11`);
+    await page.evaluate(() => {
+      window.longestGap = 0;
+      let last = performance.now();
+      setInterval(() => {
+        const now = performance.now();
+        window.longestGap = Math.max(window.longestGap, now - last);
+        last = now;
+      }, 10);
+    });
+    await paste(page, input);
+    await ctrlD(page);
+    await page.waitForFunction((over) => document.getElementById('status')
+      .textContent === over, { timeout: 120000 }, kOver);
+    await logHolds(page, consoleSays(11, input));
+    const gap = await page.evaluate(() => window.longestGap);
+    assert.ok(gap <= 250, `the page did not answer for ${gap} ms`);
+  }));
+
+test('a game that cannot load says so', () => onPage(async (page) => {
+  await page.setRequestInterception(true);
+  page.on('request', (request) => (request.url().endsWith('/blackjack.js')
+    ? request.respond({ contentType: 'text/javascript', body: '' })
+    : request.continue()));
+  await page.goto(url);
+  await page.waitForFunction(() => document.getElementById('line').disabled);
+  assert.match(await text(page, '#status'), /could not be loaded/);
+}));

@@ -8,40 +8,10 @@
 const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
 const path = require('node:path');
-const { loadGame } = require('./site.js');
+const { loadGame, answers } = require('./site.js');
 
 const [site, consoleBuild] = process.argv.slice(2).map((p) => path.resolve(p));
 const native = path.join(consoleBuild, 'blackjack');
-
-// A small generator of its own, so that the answers are the same each run.
-function randomFrom(seed) {
-  let state = seed >>> 0;
-  return (n) => {
-    state = (state * 1103515245 + 12345) >>> 0;
-    return (state >>> 8) % n;
-  };
-}
-
-// Rounds of answers a player might type, refusals and odd amounts among
-// them; the spare 2s meant for aces that do not come are refused as
-// answers. Cut off at a random place, so that the input ends mid-game.
-function answers(seed, rounds) {
-  const random = randomFrom(seed);
-  const bets = ['10', '25', '5', '100', '0.145', '7.5', '50 s'];
-  const refused = ['abc', '-5', '1e400', '1,000', '50h', '0x10'];
-  let input = '';
-  for (let round = 0; round < rounds; ++round) {
-    if (random(8) === 0) {
-      input += refused[random(refused.length)] + '\n';
-    }
-    input += bets[random(bets.length)] + '\n2\n2\n';
-    for (let hits = random(3); hits > 0; --hits) {
-      input += 'h\n2\n';
-    }
-    input += random(10) === 0 ? 'x\ns\nq\ny\n' : 's\ny\n';
-  }
-  return input.slice(0, input.length - random(40));
-}
 
 (async () => {
   const play = await loadGame(site);

@@ -1,6 +1,6 @@
 // What the page's tests and its benchmark share: the site served on
-// 127.0.0.1, Chromium started headless, and the WebAssembly game loaded
-// under node as the page loads it.
+// 127.0.0.1, Chromium started headless, the WebAssembly game loaded under
+// node as the page loads it, and a player's answers.
 'use strict';
 
 const fs = require('node:fs');
@@ -10,7 +10,8 @@ const path = require('node:path');
 
 const kTypes = {
   '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm',
+  '.txt': 'text/plain',
+  '.wasm': 'application/wasm', // earlier sites' game, for the benchmark
 };
 
 // Serves the site's folder, and nothing else; resolves to the server and
@@ -60,8 +61,6 @@ async function loadGame(site) {
   let output = [];
   let errors = [];
   const game = await require(path.join(site, 'blackjack.js'))({
-    // Read here: the loader's own fetch takes no file path.
-    wasmBinary: fs.readFileSync(path.join(site, 'blackjack.wasm')),
     readLine: async (size) => {
       if (rest.length === 0 && lines.length > 0) {
         rest = Buffer.from(lines.shift());
@@ -83,4 +82,34 @@ async function loadGame(site) {
   };
 }
 
-module.exports = { serveSite, launchChromium, loadGame };
+// A small generator of its own, so that the answers are the same each run.
+function randomFrom(seed) {
+  let state = seed >>> 0;
+  return (n) => {
+    state = (state * 1103515245 + 12345) >>> 0;
+    return (state >>> 8) % n;
+  };
+}
+
+// Rounds of answers a player might type, refusals and odd amounts among
+// them; the spare 2s meant for aces that do not come are refused as
+// answers. Cut off at a random place, so that the input ends mid-game.
+function answers(seed, rounds) {
+  const random = randomFrom(seed);
+  const bets = ['10', '25', '5', '100', '0.145', '7.5', '50 s'];
+  const refused = ['abc', '-5', '1e400', '1,000', '50h', '0x10'];
+  let input = '';
+  for (let round = 0; round < rounds; ++round) {
+    if (random(8) === 0) {
+      input += refused[random(refused.length)] + '\n';
+    }
+    input += bets[random(bets.length)] + '\n2\n2\n';
+    for (let hits = random(3); hits > 0; --hits) {
+      input += 'h\n2\n';
+    }
+    input += random(10) === 0 ? 'x\ns\nq\ny\n' : 's\ny\n';
+  }
+  return input.slice(0, input.length - random(40));
+}
+
+module.exports = { serveSite, launchChromium, loadGame, answers };
