@@ -1,9 +1,11 @@
-// The page's figures: the site's size raw and gzipped, the time from page
-// load to the first prompt in headless Chromium, and a 10,000-round
-// scripted session under node against the native program, side by side.
-// Each time is the median of several runs.
+// The page's figures, for two builds of the site side by side (this one and
+// an earlier one): each site's size, raw and gzipped file by file, and the
+// time from navigation to the first prompt in headless Chromium, the two
+// sites' runs taken in turn. Then a 10,000-round scripted session of the
+// first site's game under node against the native program. Each time is
+// the median of several runs.
 //
-//     node bench/web.js build-web/site build-test web/node_modules
+//     node bench/web.js SITE OTHER_SITE CONSOLE_BUILD NODE_MODULES
 'use strict';
 
 const { spawnSync } = require('node:child_process');
@@ -12,44 +14,51 @@ const path = require('node:path');
 const zlib = require('node:zlib');
 const { serveSite, launchChromium } = require('../tests/web/site.js');
 
-const [site, consoleBuild, nodeModules] = process.argv
+const [site, other, consoleBuild, nodeModules] = process.argv
   .slice(2).map((p) => path.resolve(p));
-const kRuns = 7;
+const kRuns = 9;
 
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
   return sorted[Math.floor(sorted.length / 2)];
 }
 
-function sizes() {
+function sizes(folder) {
   let raw = 0;
   let gzipped = 0;
-  for (const name of fs.readdirSync(site)) {
-    const bytes = fs.readFileSync(path.join(site, name));
+  for (const name of fs.readdirSync(folder)) {
+    const bytes = fs.readFileSync(path.join(folder, name));
     raw += bytes.length;
     gzipped += zlib.gzipSync(bytes, { level: 9 }).length;
   }
-  console.log(`site: ${raw} bytes, ${gzipped} gzipped`);
+  console.log(`${folder}: ${raw} bytes, ${gzipped} gzipped`);
 }
 
-async function firstPrompt() {
-  const { server, url } = await serveSite(site);
+async function firstPrompts() {
+  const servers = await Promise.all([site, other].map(serveSite));
   const browser = await launchChromium(nodeModules);
-  const times = [];
+  const times = servers.map(() => []);
   for (let run = 0; run < kRuns; ++run) {
-    const context = await browser.createBrowserContext(); // nothing cached
-    const page = await context.newPage();
-    const start = Date.now();
-    await page.goto(`${url}/?seed=1`);
-    await page.waitForFunction(() => window.blackjack &&
-      window.blackjack.terminal.buffer.active.getLine(1)
-        .translateToString(true).includes('bet ?'), { polling: 5 });
-    times.push(Date.now() - start);
-    await context.close();
+    for (const [which, { url }] of servers.entries()) {
+      const context = await browser.createBrowserContext(); // nothing cached
+      const page = await context.newPage();
+      const start = Date.now();
+      await page.goto(`${url}/?seed=1`, { waitUntil: 'domcontentloaded' });
+      await page.waitForFunction(() =>
+        document.body.textContent.includes('How much would you like to bet ?'),
+      { polling: 5 });
+      times[which].push(Date.now() - start);
+      await context.close();
+    }
   }
   await browser.close();
-  server.close();
-  console.log(`first prompt: median ${median(times)} ms (${times.join(', ')})`);
+  servers.forEach(({ server }) => server.close());
+  const [ours, theirs] = times.map(median);
+  for (const [which, folder] of [site, other].entries()) {
+    console.log(`first prompt, ${folder}: median ${median(times[which])} ms` +
+      ` (${times[which].join(', ')})`);
+  }
+  console.log(`first prompt ratio: ${(ours / theirs).toFixed(2)}`);
 }
 
 function session() {
@@ -77,7 +86,8 @@ function session() {
 }
 
 (async () => {
-  sizes();
-  await firstPrompt();
+  sizes(site);
+  sizes(other);
+  await firstPrompts();
   session();
 })();
