@@ -124,7 +124,8 @@
   const encoder = new TextEncoder();
   let rest = new Uint8Array(0); // what the game has not taken of its line
   let turnTaken = 0; // when the page last had its turn
-  const kTurn = 20; // ms the game may run on queued lines before yielding
+  const kTurn = 10; // ms the game runs on queued lines before it yields:
+  // laying out what it printed takes several times as long again
 
   async function nextLine() {
     if (waiting.length === 0) {

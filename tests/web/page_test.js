@@ -187,7 +187,9 @@ test('Tab leaves the field, focus shows, keys are the size of the text',
 test('the end of a game: New game takes the focus, Enter starts afresh',
   () => onPage(async (page) => {
     await page.goto(`${url}/?seed=7`);
-    await typeLines(page, ['0', 's', 'n']);
+    await typeLines(page, ['0', 's']);
+    await page.$eval('#again', (again) => again.click()); // no second game
+    await typeLines(page, ['n']);
     await gameOver(page);
     await logHolds(page, consoleSays(7, '0\ns\nn\n'));
     assert.equal(await page.evaluate(() => document.activeElement.id),
