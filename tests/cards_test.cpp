@@ -160,6 +160,11 @@ TEST_F(CardTable, AceQuestionTakesOneOrTwoOnly) {
       {"+2\n", 0, 11, chosen, Halt::None},
       // Another number keeps the rest of its line.
       {"3 2\n", 1, 11, chosen, Halt::None},
+      {"+-1 2\n1\n", 1, 1, chosen, Halt::None},
+      // Lines ended as on Windows and old Macs, and tabs.
+      {"3\r\n2\r\n", 1, 11, chosen, Halt::None},
+      {"1.0 2\r1\r", 1, 1, chosen, Halt::None},
+      {"\t2\t\n", 0, 11, chosen, Halt::None},
       {"", 0, 1, "", Halt::EndOfInput},
       {"x", 1, 1, "", Halt::EndOfInput},
   };

@@ -272,6 +272,9 @@ TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
        "bet ?\n" + kSaid.betTooLarge + kSaid.betTooLarge + "Games = 1\n",
        1e9,
        500},
+      // The cents typed, not those of the double nearest the word.
+      {{win[0]}, "999999999.0049999\ns\nn\n", "", 999999999, 1000000499},
+      {{win[0]}, "123456789.0149999\ns\nn\n", "", 123456789.01, 123457289.01},
       {{win[0], lose[0]},
        "1e9\ns\ny\n0\ns\nn\n",
        "You have $1000000500 money in your pot.",
@@ -308,20 +311,26 @@ TEST_F(Round, ABetIsOneWholeNumeral) {
   };
   const Refused refused[] = {
       {{"1,000", ",000", "50h", "25abc", "0x10", "inf", "+nan", "1e", ".",
-        "-1e-320", std::string(1001, '1')},
+        "-1e-320", "-1e-400", "-0.001", std::string(1001, '1')},
        kSaid.betRefused},
-      {{"1e400", "1000000000.004"}, kSaid.betTooLarge},
+      {{"1e400", "1000000000.004", "1000000000.00000001", "1e99999999999999"},
+       kSaid.betTooLarge},
   };
-  for (const Refused &c : refused) {
-    for (const std::string &word : c.words) {
-      DeckOfCards game;
-      stackDeck(game, {10, 23, 9, 8});
-      const std::string said = play(game, word + " hhs\n25\ns\nn\n");
-      EXPECT_NE(said.find("bet ?\n" + c.refusal + "Games = 1\n"),
-                std::string::npos)
-          << word << "\n"
-          << said;
-      EXPECT_EQ(game.bet, 25) << word;
+  // Lines ended as on Unix, Windows and old Macs: the rest of the refused
+  // line goes, and no more.
+  for (const char *end : {"\n", "\r\n", "\r"}) {
+    for (const Refused &c : refused) {
+      for (const std::string &word : c.words) {
+        DeckOfCards game;
+        stackDeck(game, {10, 23, 9, 8});
+        const std::string said = play(game, word + " hhs" + end + "25" + end +
+                                                "s" + end + "n" + end);
+        EXPECT_NE(said.find("bet ?\n" + c.refusal + "Games = 1\n"),
+                  std::string::npos)
+            << word << "\n"
+            << said;
+        EXPECT_EQ(game.bet, 25) << word;
+      }
     }
   }
 
@@ -330,8 +339,15 @@ TEST_F(Round, ABetIsOneWholeNumeral) {
     double bet;
   };
   const Taken taken[] = {{std::string(999, '0') + "7\ns\n", 7},
-                         {"-1e-400\ns\n", 0},
                          {"-0\ns\n", 0},
+                         {"-0.000\ns\n", 0},
+                         {"-0e5\ns\n", 0},
+                         {"1e-999999\ns\n", 0},
+                         {"0.0049999999999999999\ns\n", 0},
+                         {"5e-3\ns\n", 0.01},
+                         {"100\r\ns\r\n", 100},
+                         {"\t100\ts\n", 100},
+                         {"100\rs\r", 100},
                          {"+12.\ns\n", 12},
                          {".5E+1\ns\n", 5},
                          {"0.25\ns\n", 0.25},
@@ -379,16 +395,18 @@ TEST_F(Round, EndedInputEndsPlayAtEveryQuestion) {
   }
 }
 
-// A standard input that fails to read, as a terminal that has gone away:
-// like the program's own, it ends the input and throws nothing.
-class BrokenInput : public std::streambuf {
+// A standard input that fails to read, as a terminal that has gone away,
+// or an output that cannot be written: like the program's own, it ends play
+// and throws nothing.
+class Broken : public std::streambuf {
 protected:
   int_type underflow() override { return traits_type::eof(); }
+  int_type overflow(int_type) override { return traits_type::eof(); }
 };
 
 TEST_F(Round, UnreadableInputEndsPlay) {
   DeckOfCards game;
-  BrokenInput broken;
+  Broken broken;
   std::ostringstream said;
   {
     const StreamSwap swap(&broken, said.rdbuf());
@@ -396,6 +414,18 @@ TEST_F(Round, UnreadableInputEndsPlay) {
   }
   EXPECT_EQ(game.halt, Halt::EndOfInput);
   EXPECT_TRUE(endsWith(said.str(), " How much would you like to bet ?\n"));
+}
+
+TEST_F(Round, UnwritableOutputEndsPlayUnread) {
+  DeckOfCards game;
+  Broken broken;
+  std::istringstream answers("100\ns\nn\n");
+  {
+    const StreamSwap swap(answers.rdbuf(), &broken);
+    game.playRounds();
+  }
+  EXPECT_EQ(game.halt, Halt::OutputError);
+  EXPECT_EQ(answers.tellg(), 0);
 }
 
 } // namespace

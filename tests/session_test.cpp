@@ -13,11 +13,15 @@ namespace {
 using Session = ForcedRand;
 
 TEST_F(Session, PlayAgainTakesYesOrNoOnly) {
-  for (const char no : {'n', 'N'}) {
+  for (const std::string end : {"\n", "\r\n", "\r", "\t"}) {
+    const char no = end == "\n" ? 'n' : 'N';
     DeckOfCards game;
     stackDeck(game, {10, 23, 9, 8, 36, 24, 35, 21});
-    const std::string said =
-        play(game, std::string("100\ns\nx\nY\n50\ns\n") + no + "\ny\n");
+    std::string input;
+    for (const std::string answer : {"100", "s", "x", "Y", "50", "s"}) {
+      input += answer + end;
+    }
+    const std::string said = play(game, input + no + end + "y" + end);
     EXPECT_NE(said.find(kSaid.playAgain +
                         "Please enter in a valid answer (Y|N)\n" +
                         "\n\n\n\n\n\nYou have $400 money in your pot."),

@@ -16,11 +16,19 @@ constexpr int kHandSlots = 26; // used as a ring: each round's hand starts
                                // where the previous round's left off
 constexpr int kBlackjack = 21;
 
-// Why play stopped before the player said no or ran out of money.
+// Why the questions stopped before the player said no or ran out of money.
 enum class Halt {
   None,        // it did not
   EndOfInput,  // standard input ended, or could no longer be read
   OutputError, // standard output could not be written
+};
+
+// A decimal numeral as typed: its value is `digits` with the decimal point
+// after the first `point` of them, which may lie outside them.
+struct Numeral {
+  bool minus = false;  // typed with a minus sign
+  std::string digits;  // every digit before the exponent, as typed
+  long long point = 0; // where the point falls once the exponent moved it
 };
 
 class DeckOfCards {
@@ -32,8 +40,8 @@ public:
   // ---- A game -------------------------------------------------------------
 
   // The whole game, as every way into it plays it: shuffles, then plays
-  // rounds. Returns why play halted, or Halt::None if the player stopped.
-  Halt play();
+  // rounds.
+  void play();
   // Round after round from the first bet, the deck as it stands, until the
   // player says no, has no money left, or play halts.
   void playRounds();
@@ -170,11 +178,13 @@ private:
   // The characters up to the next white space or the end of the input,
   // which stay unread; a word too long to be a number is cut short.
   bool readWord(std::string &word);
-  // A number typed as one word: an amount (a decimal numeral) or an int.
+  // A number typed as one word: a decimal numeral, or an int.
   // False if play stopped, or if the word was no such number: then the
   // rest of its line is dropped, so that the question can be asked again.
   template <typename Number> bool readNumber(Number &number);
-  // Drops what is left of the line typed.
+  // Drops what is left of the line typed: up to a newline or a carriage
+  // return, whichever comes first, so that lines ended by either are read
+  // alike.
   static void discardLine();
   // Prints `count` newlines, each flushing the output like every line.
   static void printNewlines(int count);

@@ -8,10 +8,9 @@
 // number parser, so that the game reads the same with every library.
 #include "deck_of_cards.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <iostream>
-#include <limits>
 #include <string_view>
 
 namespace {
@@ -43,33 +42,50 @@ void skipSign(std::string_view word, std::size_t &at) {
   }
 }
 
-// An amount: a decimal numeral, as `25`, `-0.5`, `.5`, `12.` or `1e2`.
-// No hexadecimal, infinity, NaN or thousands separators. Its value is the
-// nearest double; a numeral too large for one is infinite, and too small,
-// zero of its sign.
-bool parse(const std::string &word, double &amount) {
-  std::size_t at = 0;
-  skipSign(word, at);
-  std::size_t digits = skipDigits(word, at);
-  if (at < word.size() && word[at] == '.') {
-    ++at;
-    digits += skipDigits(word, at);
+// No exponent moves the point further than this matters: past it, every
+// digit typed is far below a cent or far above any bet.
+constexpr long long kFarthestPoint = 1'000'000;
+
+// The value of a run of digits, up to kFarthestPoint.
+long long readExponent(std::string_view digits) {
+  long long value = 0;
+  for (const char digit : digits) {
+    value = std::min(value * 10 + (digit - '0'), kFarthestPoint);
   }
-  if (digits == 0) {
+  return value;
+}
+
+// A decimal numeral, as `25`, `-0.5`, `.5`, `12.` or `1e2`: no hexadecimal,
+// infinity, NaN or thousands separators. Kept as its digits and where its
+// point falls, so that it is judged exactly as typed, with no rounding to a
+// double on the way.
+bool parse(const std::string &word, Numeral &numeral) {
+  std::size_t at = 0;
+  numeral.minus = !word.empty() && word[0] == '-';
+  skipSign(word, at);
+  std::size_t from = at;
+  const std::size_t whole = skipDigits(word, at);
+  numeral.digits = word.substr(from, whole);
+  if (at < word.size() && word[at] == '.') {
+    from = ++at;
+    numeral.digits += word.substr(from, skipDigits(word, at));
+  }
+  if (numeral.digits.empty()) {
     return false;
   }
+  numeral.point = static_cast<long long>(whole);
   if (at < word.size() && (word[at] == 'e' || word[at] == 'E')) {
-    ++at;
+    const bool down = ++at < word.size() && word[at] == '-';
     skipSign(word, at);
+    from = at;
     if (skipDigits(word, at) == 0) {
       return false;
     }
+    const long long exponent =
+        readExponent(std::string_view(word).substr(from, at - from));
+    numeral.point += down ? -exponent : exponent;
   }
-  if (at != word.size()) {
-    return false;
-  }
-  amount = std::strtod(word.c_str(), nullptr);
-  return true;
+  return at == word.size();
 }
 
 // A whole number: an optional sign and digits, within an int.
@@ -162,9 +178,15 @@ template <typename Number> bool DeckOfCards::readNumber(Number &number) {
   return false;
 }
 
+// A carriage return ends the line at once: waiting to see whether a
+// newline follows would stall at a terminal. The newline of a \r\n is then
+// white space before the next answer.
 void DeckOfCards::discardLine() {
-  std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  for (int next = std::cin.get();
+       next != '\n' && next != '\r' && next != std::char_traits<char>::eof();
+       next = std::cin.get()) {
+  }
 }
 
 template bool DeckOfCards::readNumber(int &);
-template bool DeckOfCards::readNumber(double &);
+template bool DeckOfCards::readNumber(Numeral &);

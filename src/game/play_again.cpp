@@ -4,10 +4,9 @@
 
 #include <iostream>
 
-Halt DeckOfCards::play() {
+void DeckOfCards::play() {
   shuffle();
   playRounds();
-  return halt;
 }
 
 void DeckOfCards::playRounds() {
