@@ -41,8 +41,13 @@ done <<'CASES'
 -h stray|0|help|
 --frob|2|none|blackjack: unrecognized option '--frob'\nTRY
 --frob --help|2|none|blackjack: unrecognized option '--frob'\nTRY
+--frob=1 -h|2|none|blackjack: unrecognized option '--frob=1'\nTRY
+--help=x|2|none|blackjack: option '--help' doesn't allow an argument\nTRY
+--vers=x|2|none|blackjack: option '--version' doesn't allow an argument\nTRY
 -x|2|none|blackjack: invalid option -- 'x'\nTRY
+--seed=1 -xV|2|none|blackjack: invalid option -- 'x'\nTRY
 --seed|2|none|blackjack: option '--seed' requires an argument\nTRY
+-V --se|0|version|
 -s|2|none|blackjack: option requires an argument -- 's'\nTRY
 --seed=abc|2|none|blackjack: the seed must be a whole number from 0 to 4294967295, not 'abc'\nTRY
 -s 4294967296|2|none|blackjack: the seed must be a whole number from 0 to 4294967295, not '4294967296'\nTRY

@@ -1,38 +1,60 @@
 #!/usr/bin/env bash
 # Plays the built program with a known deck and compares every byte it
 # prints with a recorded session; then checks how each way of ending is
-# reported: status, standard output and standard error. The options are
-# command_line_test.sh's.
+# reported: status, standard output and standard error, byte for byte. The
+# options are command_line_test.sh's.
+#
+#     dialogue_test.sh PROGRAM KNOWN_DECK TRANSCRIPT [NONBLOCKING [FAILING]]
+#
+# KNOWN_DECK deals with rand() always 0: a library to preload into PROGRAM,
+# or where nothing can be preloaded (Windows) a program of its own built
+# with that rand(). NONBLOCKING and FAILING are helpers for Linux programs
+# alone; the checks that need one are left out without it. A Windows
+# program runs under $BLACKJACK_EMULATOR, and its \r\n line ends count as
+# \n.
 set -u
-program=$1 shim=$2 transcript=$3 nonblocking=$4
+program=$1 known=$2 transcript=$3 nonblocking=${4:-} failing=${5:-}
+emulator=${BLACKJACK_EMULATOR:-}
 failed=0
 
-# LD_PRELOAD cannot name a path with a blank in it, so the generator that
-# always gives 0 is preloaded from a copy in a folder of our own.
+# LD_PRELOAD cannot name a path with a blank in it, so libraries are
+# preloaded from copies in a folder of our own.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$shim" "$work/zero_rand.so"
+if [[ $known == *.so ]]; then
+  cp "$known" "$work/known.so"
+  game() {
+    LD_PRELOAD="$work/known.so" ASAN_OPTIONS=verify_asan_link_order=0 \
+      timeout 10 "$program" "$@"
+  }
+else
+  game() { timeout 10 $emulator "$known" "$@"; }
+fi
+[ -n "$failing" ] && cp "$failing" "$work/failing.so"
 
-# Runs the game alone with the known deck; the other commands run as usual.
-game() {
-  LD_PRELOAD="$work/zero_rand.so" ASAN_OPTIONS=verify_asan_link_order=0 \
-    timeout 10 "$program" "$@"
-}
+# A file as a Unix program would have written it.
+plain() { if [ -n "$emulator" ]; then tr -d '\r' <"$1"; else cat "$1"; fi; }
 
 # check NAME STATUS ERROR: the last run ended with STATUS and printed
-# exactly ERROR on standard error.
+# exactly the line ERROR (or nothing) on standard error.
 check() {
-  if [ "$status" -ne "$2" ] || [ "$(cat "$work/err")" != "$3" ]; then
-    echo "$1: status $status, standard error '$(cat "$work/err")'"
-    echo "  expected status $2, standard error '$3'"
+  if [ -n "$3" ]; then printf '%s\n' "$3"; fi >"$work/expected"
+  if [ "$status" -ne "$2" ] || ! cmp -s "$work/expected" <(plain "$work/err"); then
+    echo "$1: status $status (expected $2), standard error:"
+    diff <(plain "$work/err") "$work/expected"
     failed=1
   fi
+}
+
+# same NAME FILE EXPECTED: the output in FILE is exactly EXPECTED's.
+same() {
+  cmp -s <(plain "$2") "$3" || { echo "$1: output differs"; failed=1; }
 }
 
 printf '100\ns\ny\n50\nh\nh\ns\nn\n' | game >"$work/out" 2>"$work/err"
 status=$?
 check "recorded session" 0 ""
-diff -u "$transcript" "$work/out" || failed=1
+diff -u "$transcript" <(plain "$work/out") || failed=1
 
 for input in '' '100' '100\n' 'abc' '100\nh' '100\ns\n' '100\ns\ny\n' \
   '100\ns\nyes\n50\nh\nh\nhhh'; do
@@ -40,6 +62,15 @@ for input in '' '100' '100\n' 'abc' '100\nh' '100\ns\n' '100\ns\ny\n' \
   status=$?
   check "input '$input' cut off" 0 ""
 done
+
+# An answer that arrives in two reads is read whole: the next round shows
+# the pot it made.
+printf '100\ns\ny\n' | $emulator "$program" --seed 3 >"$work/whole"
+(printf 1; sleep 1; printf '00\ns\ny\n') |
+  timeout 10 $emulator "$program" --seed 3 >"$work/out" 2>"$work/err"
+status=$?
+check "an answer in two reads" 0 ""
+same "an answer in two reads" "$work/out" <(plain "$work/whole")
 
 printf '100\ns\nn\n' | game >/dev/full 2>"$work/err"
 status=$?
@@ -57,14 +88,32 @@ status=$?
 check "endless answers, output to a full device" 1 \
   "blackjack: cannot write to standard output: No space left on device"
 
+if [ -n "$failing" ]; then
+  printf '100\ns\nn\n' | LD_PRELOAD="$work/failing.so" WRITE_NOTHING=1 \
+    timeout 10 "$program" >/dev/null 2>"$work/err"
+  status=$?
+  check "a write that takes nothing" 1 \
+    "blackjack: cannot write to standard output: Input/output error"
+
+  # A word longer than a string holds without allocating.
+  printf '0000000000000000100\ns\nn\n' | LD_PRELOAD="$work/failing.so" FAIL_NEW_AFTER=0 \
+    timeout 10 "$program" >/dev/null 2>"$work/err"
+  status=$?
+  check "no memory left" 1 "blackjack: out of memory"
+fi
+
 # Pipes that are not ready are waited for: an empty input, a full output.
-for round in $(seq 150); do printf '10\n2\n2\nh\n2\ns\ny\n'; done >"$work/answers"
-"$program" --seed 8 <"$work/answers" >"$work/blocking"
-timeout 20 "$nonblocking" "$program" --seed 8 <"$work/answers" >"$work/out" 2>"$work/err"
-status=$?
-check "non-blocking pipes" 0 ""
-[ "$(wc -c <"$work/out")" -gt 65536 ] || { echo "non-blocking pipes: too little output to fill a pipe"; failed=1; }
-cmp -s "$work/blocking" "$work/out" || { echo "non-blocking pipes: output differs"; failed=1; }
+if [ -n "$nonblocking" ]; then
+  for round in $(seq 150); do printf '10\n2\n2\nh\n2\ns\ny\n'; done >"$work/answers"
+  "$program" --seed 8 <"$work/answers" >"$work/blocking"
+  timeout 20 "$nonblocking" "$program" --seed 8 <"$work/answers" \
+    >"$work/out" 2>"$work/err"
+  status=$?
+  check "non-blocking pipes" 0 ""
+  [ "$(wc -c <"$work/out")" -gt 65536 ] ||
+    { echo "non-blocking pipes: too little output to fill a pipe"; failed=1; }
+  same "non-blocking pipes" "$work/out" "$work/blocking"
+fi
 
 game </ >/dev/null 2>"$work/err"
 status=$?
@@ -76,9 +125,9 @@ check "input closed" 1 "blackjack: cannot read standard input: Bad file descript
 
 # A seed deals the same game again; another seed, another game.
 answers='100\n2\n2\nh\n2\ns\ny\n100\n2\n2\ns\nn\n'
-printf "$answers" | "$program" --seed 4294967295 >"$work/first"
-printf "$answers" | "$program" -s 4294967295 >"$work/again"
-printf "$answers" | "$program" --seed=0 >"$work/other"
+printf "$answers" | $emulator "$program" --seed 4294967295 >"$work/first"
+printf "$answers" | $emulator "$program" -s 4294967295 >"$work/again"
+printf "$answers" | $emulator "$program" --seed=0 >"$work/other"
 cmp -s "$work/first" "$work/again" || { echo "the same seed dealt differently"; failed=1; }
 cmp -s "$work/first" "$work/other" && { echo "two seeds dealt alike"; failed=1; }
 

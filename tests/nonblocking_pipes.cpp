@@ -2,13 +2,14 @@
 // as a parent's pipes may be: the program finds its input empty at first,
 // and its output full before anything is taken from it. Feeds it this
 // helper's standard input, passes on all it printed, and ends with its
-// exit status.
+// exit status, or 3 if it used the processor while it waited.
 //
 //     nonblocking_pipes PROGRAM [ARGUMENT]... < answers > dialogue
 #include <climits>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -51,8 +52,9 @@ int main(int argc, char *argv[]) {
   close(in[0]);
   close(out[1]);
 
-  // Nothing to read yet: the program must wait for its answers.
-  usleep(100000);
+  // Nothing to read for a second: the program must wait for its answers
+  // without spinning.
+  sleep(1);
   for (std::size_t sent = 0; sent < input.size();) {
     const ssize_t put = write(in[1], input.data() + sent, input.size() - sent);
     if (put > 0) {
@@ -68,9 +70,10 @@ int main(int argc, char *argv[]) {
   // whole) and nothing more comes.
   int status = 0;
   pid_t ended = 0;
+  rusage used = {};
   const int nearlyFull = fcntl(out[0], F_GETPIPE_SZ) - PIPE_BUF;
   for (int queued = 0, before = -1, still = 0;
-       still < 5 && (ended = waitpid(child, &status, WNOHANG)) == 0;
+       still < 5 && (ended = wait4(child, &status, WNOHANG, &used)) == 0;
        before = queued) {
     usleep(10000);
     ioctl(out[0], FIONREAD, &queued);
@@ -90,7 +93,16 @@ int main(int argc, char *argv[]) {
     }
   }
   if (ended == 0) {
-    waitpid(child, &status, 0);
+    wait4(child, &status, 0, &used);
+  }
+  const double seconds = static_cast<double>(used.ru_utime.tv_sec) +
+                         static_cast<double>(used.ru_utime.tv_usec) / 1e6 +
+                         static_cast<double>(used.ru_stime.tv_sec) +
+                         static_cast<double>(used.ru_stime.tv_usec) / 1e6;
+  if (seconds > 0.5) {
+    std::cerr << "the program spun while it waited: " << seconds
+              << " s of processor time\n";
+    return 3;
   }
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }

@@ -1,29 +1,36 @@
 #include "file_buffer.h"
 
 #include <cerrno>
-#include <poll.h>
 #include <string>
 #include <unistd.h>
+#ifndef _WIN32
+#include <poll.h>
+#endif
 
 namespace {
 
 // After a read or write that did nothing: true when it is worth trying
 // again, because it was interrupted, or because the descriptor was not
-// ready (non-blocking, as a parent's pipe may be) and now is.
-bool readyAgain(int fd, short event) {
+// ready (non-blocking, as a parent's pipe may be) and now is. Windows has
+// neither non-blocking pipes nor poll(2).
+bool readyAgain([[maybe_unused]] int fd, [[maybe_unused]] bool reading) {
   if (errno == EINTR) {
     return true;
   }
+#ifdef _WIN32
+  return false;
+#else
   if (errno != EAGAIN && errno != EWOULDBLOCK) {
     return false;
   }
-  pollfd waiting = {fd, event, 0};
+  pollfd waiting = {fd, static_cast<short>(reading ? POLLIN : POLLOUT), 0};
   while (::poll(&waiting, 1, -1) < 0) {
     if (errno != EINTR) {
       return false;
     }
   }
   return true;
+#endif
 }
 
 } // namespace
@@ -31,9 +38,12 @@ bool readyAgain(int fd, short event) {
 bool writeWhole(int fd, std::string_view text) {
   while (!text.empty()) {
     const ssize_t put = ::write(fd, text.data(), text.size());
-    if (put >= 0) {
+    if (put > 0) {
       text.remove_prefix(static_cast<std::size_t>(put));
-    } else if (!readyAgain(fd, POLLOUT)) {
+    } else if (put == 0) {
+      errno = EIO; // nothing taken, and no reason why: it would never end
+      return false;
+    } else if (!readyAgain(fd, false)) {
       return false;
     }
   }
@@ -64,7 +74,7 @@ FileBuffer::int_type FileBuffer::underflow() {
     if (got == 0) {
       break;
     }
-    if (!readyAgain(fd, POLLIN)) {
+    if (!readyAgain(fd, true)) {
       keepError();
     }
   }

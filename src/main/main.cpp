@@ -6,11 +6,20 @@
 #include "options.h"
 #include "stream_swap.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 #include <unistd.h>
 
 namespace {
+
+// With no memory left, nothing more may be allocated, not even to say so:
+// one write of a fixed line, and the failure status.
+[[noreturn]] void outOfMemory() {
+  writeWhole(STDERR_FILENO, "blackjack: out of memory\n");
+  std::_Exit(1);
+}
 
 // Says why the program stops; gives its failure status.
 int fail(const char *what, int error) {
@@ -47,6 +56,7 @@ int run(int argc, char *argv[], const FileBuffer &input,
 } // namespace
 
 int main(int argc, char *argv[]) {
+  std::set_new_handler(outOfMemory);
   FileBuffer input(STDIN_FILENO);
   FileBuffer output(STDOUT_FILENO);
   const StreamSwap console(&input, &output);

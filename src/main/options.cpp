@@ -39,15 +39,33 @@ const option kLongOptions[] = {
     {nullptr, 0, nullptr, 0},
 };
 
-// Says what is wrong with the command line and where to read more.
-Options refuse(const char *what = nullptr, const char *argument = nullptr) {
-  std::string said;
-  if (what != nullptr) {
-    said = std::string("blackjack: ") + what + " '" + argument + "'\n";
-  }
-  said += "Try 'blackjack --help' for more information.\n";
-  writeWhole(STDERR_FILENO, said);
+// Says what is wrong with the command line, and where to read more.
+Options refuse(const std::string &what) {
+  writeWhole(STDERR_FILENO,
+             "blackjack: " + what +
+                 "\nTry 'blackjack --help' for more information.\n");
   return {Options::Action::Refuse, std::nullopt};
+}
+
+// What getopt_long refused, by the option in optopt (0 for a long one it
+// does not know) and the word it stopped at, argv[optind - 1]. Said in
+// GNU's words on every system, whatever the C library's own getopt_long
+// would say.
+std::string refusal(char *argv[]) {
+  const std::string word = argv[optind - 1];
+  switch (optopt) {
+  case 0:
+    return "unrecognized option '" + word + "'";
+  case 's':
+    return word.rfind("--", 0) == 0 ? "option '--seed' requires an argument"
+                                    : "option requires an argument -- 's'";
+  case 'h': // only --help=... is refused
+    return "option '--help' doesn't allow an argument";
+  case 'V':
+    return "option '--version' doesn't allow an argument";
+  default:
+    return std::string("invalid option -- '") + static_cast<char>(optopt) + "'";
+  }
 }
 
 // A seed is a whole number in the generator's range: digits only.
@@ -60,31 +78,29 @@ bool readSeed(const char *text, std::uint32_t &seed) {
 } // namespace
 
 Options readOptions(int argc, char *argv[]) {
-  // getopt_long names the program by argv[0] in what it says: make that
-  // blackjack however the program was started.
-  argv[0] = const_cast<char *>("blackjack");
+  opterr = 0; // what is wrong is said in the program's own words
   optind = 0; // from the start, however often the options are read
   Options options;
-  for (int option = 0; (option = getopt_long(argc, argv, "s:hV", kLongOptions,
+  for (int option = 0; (option = getopt_long(argc, argv, ":s:hV", kLongOptions,
                                              nullptr)) != -1;) {
     switch (option) {
     case 's':
       if (!readSeed(optarg, options.seed.emplace())) {
         return refuse("the seed must be a whole number from 0 to 4294967295, "
-                      "not",
-                      optarg);
+                      "not '" +
+                      std::string(optarg) + "'");
       }
       break;
     case 'h': // the first of --help and --version acts: GNU's way
       return {Options::Action::Help, std::nullopt};
     case 'V':
       return {Options::Action::Version, std::nullopt};
-    default: // getopt_long has said what is wrong
-      return refuse();
+    default: // '?' or ':'
+      return refuse(refusal(argv));
     }
   }
   if (optind < argc) {
-    return refuse("unexpected argument", argv[optind]);
+    return refuse("unexpected argument '" + std::string(argv[optind]) + "'");
   }
   return options;
 }
