@@ -1,13 +1,15 @@
 #include "harness.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 std::deque<int> randScript;
 long randCalls = 0;
 unsigned lastSeed = 0;
 
-extern "C" int rand() noexcept {
+// Declared as the C library declares them, throwing or not.
+extern "C" int rand() noexcept(noexcept(std::rand())) {
   ++randCalls;
   if (randScript.empty()) {
     return 0;
@@ -17,7 +19,9 @@ extern "C" int rand() noexcept {
   return next;
 }
 
-extern "C" void srand(unsigned seed) noexcept { lastSeed = seed; }
+extern "C" void srand(unsigned seed) noexcept(noexcept(std::srand(0))) {
+  lastSeed = seed;
+}
 
 void stackDeck(DeckOfCards &game, const std::vector<int> &cards, int from) {
   if (from + cards.size() > kDeckSize) {

@@ -4,7 +4,6 @@
 // page calls playInPage() for every new game; the game itself is the
 // console's.
 #include "deck_of_cards.h"
-#include "glibc_random.h"
 #include "options.h"
 #include "stream_swap.h"
 
@@ -26,9 +25,6 @@ EM_JS(void, showOutput, (const char *text, int size),
       { Module.showOutput(HEAPU8.slice(text, text + size)); });
 
 namespace {
-
-// The same cards for the same seed as the console's C library deals.
-GlibcRandom generator;
 
 class PageInput : public std::streambuf {
 protected:
@@ -69,9 +65,6 @@ private:
 };
 
 } // namespace
-
-extern "C" void srand(unsigned seed) { generator = GlibcRandom(seed); }
-extern "C" int rand() { return generator.next(); }
 
 // Plays one game, dealt as `blackjack --seed=SEED` deals it, or from the
 // clock if `seed` is null. Returns the console's exit status: 2 if the

@@ -7,6 +7,8 @@
 
 const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
+const { createHash } = require('node:crypto');
+const fs = require('node:fs');
 const path = require('node:path');
 const { loadGame, answers } = require('./site.js');
 
@@ -47,6 +49,15 @@ const native = path.join(consoleBuild, 'blackjack');
     seen.busts += (said.match(/BUST/g) || []).length;
     seen.refusals += (said.match(/INVALID BET/g) || []).length;
     seen.reshuffles += (said.match(/re-shuffle/g) || []).length;
+  }
+  // The table every build checks: a seed deals the same game everywhere.
+  const tests = path.join(__dirname, '..');
+  const script = fs.readFileSync(path.join(tests, 'seed_answers.txt'), 'utf8');
+  const table = fs.readFileSync(path.join(tests, 'seed_games.txt'), 'utf8');
+  for (const [, seed, sha] of table.matchAll(/^(\d+) ([0-9a-f]{64})$/gm)) {
+    const { stdout } = await play(seed, script);
+    check(`seed ${seed} of the table`, () => assert.equal(
+      createHash('sha256').update(stdout).digest('hex'), sha));
   }
   check('what the games went through', () => {
     assert.ok(seen.rounds >= 20 * 250, `${seen.rounds} rounds`);
