@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Every way of calling the program with options: exactly what it prints on
 # standard output and standard error, and its exit status. Answers wait on
-# standard input, so a game that starts when it should not shows up.
+# standard input, so a game that starts when it should not shows up. A
+# Windows program runs under $BLACKJACK_EMULATOR, its \r\n read as \n.
 set -u
 program=$1 help=$2 version=$3
+emulator=${BLACKJACK_EMULATOR:-}
 failed=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -15,8 +17,11 @@ while IFS='|' read -r arguments status output error; do
   printf '%b' "${error//TRY/Try \'blackjack --help\' for more information.\\n}" \
     >"$work/expected_err"
   printf '100\ns\nn\n' |
-    timeout 10 "$program" $arguments >"$work/out" 2>"$work/err"
+    timeout 10 $emulator "$program" $arguments >"$work/out" 2>"$work/err"
   actual=$?
+  if [ -n "$emulator" ]; then
+    sed -i 's/\r$//' "$work/out" "$work/err"
+  fi
   case $output in
   help) expected_out=$help ;;
   version) expected_out=$version ;;

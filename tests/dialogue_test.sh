@@ -115,13 +115,24 @@ if [ -n "$nonblocking" ]; then
   same "non-blocking pipes" "$work/out" "$work/blocking"
 fi
 
+# check_read NAME REASON: the last run failed to read for REASON. Wine
+# gives reasons of its own: there, the line up to the reason is compared.
+check_read() {
+  if [ -n "$emulator" ]; then
+    sed -i 's/: [^:]*$//' "$work/err"
+    check "$1" 1 "blackjack: cannot read standard input"
+  else
+    check "$1" 1 "blackjack: cannot read standard input: $2"
+  fi
+}
+
 game </ >/dev/null 2>"$work/err"
 status=$?
-check "input a directory" 1 "blackjack: cannot read standard input: Is a directory"
+check_read "input a directory" "Is a directory"
 
 game <&- >/dev/null 2>"$work/err"
 status=$?
-check "input closed" 1 "blackjack: cannot read standard input: Bad file descriptor"
+check_read "input closed" "Bad file descriptor"
 
 # A seed deals the same game again; another seed, another game.
 answers='100\n2\n2\nh\n2\ns\ny\n100\n2\n2\ns\nn\n'

@@ -8,6 +8,13 @@
 #include <string>
 #include <unistd.h>
 
+// How a player at the keyboard ends the input.
+#ifdef _WIN32
+#define BLACKJACK_END_OF_INPUT "Ctrl-Z then Enter at a console"
+#else
+#define BLACKJACK_END_OF_INPUT "Ctrl-D at a terminal"
+#endif
+
 const char *const kUsage = R"(Usage: blackjack [OPTION]...
 Play twenty-one (blackjack) against the dealer at the console: you bet from
 a pot of $500 and type each answer on standard input.
@@ -18,7 +25,7 @@ a pot of $500 and type each answer on standard input.
   -V, --version    print the version and exit
 
 Play ends when you answer n to "play that again", when you answer y with
-no money left, or when the input ends (Ctrl-D at a terminal).
+no money left, or when the input ends ()" BLACKJACK_END_OF_INPUT R"().
 Exit status: 0 when play ends, 1 if standard output cannot be written or
 standard input cannot be read, 2 for a wrong command line.
 )";
