@@ -38,7 +38,9 @@ void *operator new(std::size_t size) {
 }
 
 void operator delete(void *memory) noexcept { std::free(memory); }
-void operator delete(void *memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void *memory, std::size_t /*size*/) noexcept {
+  std::free(memory);
+}
 
 // The C library names the parameters with reserved names of its own.
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)

@@ -401,7 +401,9 @@ TEST_F(Round, EndedInputEndsPlayAtEveryQuestion) {
 class Broken : public std::streambuf {
 protected:
   int_type underflow() override { return traits_type::eof(); }
-  int_type overflow(int_type) override { return traits_type::eof(); }
+  int_type overflow(int_type /*character*/) override {
+    return traits_type::eof();
+  }
 };
 
 TEST_F(Round, UnreadableInputEndsPlay) {

@@ -14,14 +14,15 @@ using Session = ForcedRand;
 
 TEST_F(Session, PlayAgainTakesYesOrNoOnly) {
   for (const std::string end : {"\n", "\r\n", "\r", "\t"}) {
-    const char no = end == "\n" ? 'n' : 'N';
     DeckOfCards game;
     stackDeck(game, {10, 23, 9, 8, 36, 24, 35, 21});
+    const char no = end == "\n" ? 'n' : 'N';
     std::string input;
     for (const std::string answer : {"100", "s", "x", "Y", "50", "s"}) {
-      input += answer + end;
+      input.append(answer).append(end);
     }
-    const std::string said = play(game, input + no + end + "y" + end);
+    input.append(1, no).append(end).append("y").append(end);
+    const std::string said = play(game, input);
     EXPECT_NE(said.find(kSaid.playAgain +
                         "Please enter in a valid answer (Y|N)\n" +
                         "\n\n\n\n\n\nYou have $400 money in your pot."),

@@ -63,8 +63,8 @@ std::optional<long long> centsOf(const Numeral &typed) {
   if (whole > kMostBet || (whole == kMostBet && fraction)) {
     return std::nullopt;
   }
-  return whole * 100 + digitWorth(typed, -1) * 10 + digitWorth(typed, -2) +
-         (digitWorth(typed, -3) >= 5 ? 1 : 0);
+  const int cents = digitWorth(typed, -1) * 10 + digitWorth(typed, -2);
+  return whole * 100 + cents + (digitWorth(typed, -3) >= 5 ? 1 : 0);
 }
 
 } // namespace
