@@ -96,7 +96,8 @@ if [ -n "$failing" ]; then
     "blackjack: cannot write to standard output: Input/output error"
 
   # A word longer than a string holds without allocating.
-  printf '0000000000000000100\ns\nn\n' | LD_PRELOAD="$work/failing.so" FAIL_NEW_AFTER=0 \
+  printf '000000000000000000000000000100\ns\nn\n' |
+    LD_PRELOAD="$work/failing.so" FAIL_NEW_AFTER=0 \
     timeout 10 "$program" >/dev/null 2>"$work/err"
   status=$?
   check "no memory left" 1 "blackjack: out of memory"
