@@ -18,17 +18,9 @@ constexpr int kBlackjack = 21;
 
 // Why the questions stopped before the player said no or ran out of money.
 enum class Halt {
-  None,        // it did not
+  None,
   EndOfInput,  // standard input ended, or could no longer be read
   OutputError, // standard output could not be written
-};
-
-// A decimal numeral as typed: its value is `digits` with the decimal point
-// after the first `point` of them, which may lie outside them.
-struct Numeral {
-  bool minus = false;  // typed with a minus sign
-  std::string digits;  // every digit before the exponent, as typed
-  long long point = 0; // where the point falls once the exponent moved it
 };
 
 class DeckOfCards {
@@ -77,8 +69,7 @@ public:
   // dealer's first card and the player's hand and total.
   void deal();
   // Plays the player's turn out, and the dealer's if the player stays.
-  // Returns the first answer.
-  char askHitOrStay();
+  void askHitOrStay();
   // Draws one card for the player. A bust or exactly 21 settles the round;
   // otherwise returns the answer to the next hit-or-stay question, or a
   // blank if the round or play is over.
@@ -88,8 +79,8 @@ public:
   // Lists both hands and totals and settles the bet one to one.
   void showdown();
   // Offers round after round until the player says no, has no money left,
-  // or play stops. Returns the last answer.
-  char askPlayAgain();
+  // or play stops.
+  void askPlayAgain();
 
   // ---- State --------------------------------------------------------------
   int deck[kDeckRows][kDeckColumns];  // card numbers 1..52, each exactly once
@@ -151,8 +142,8 @@ private:
                        int last);
 
   // ---- Money --------------------------------------------------------------
-  // Reads the bet until it is an amount from 0 to 1000000000, and takes it
-  // to the cent. False if play stopped at the question.
+  // Reads the bet until it is an amount the game takes, and takes it to the
+  // cent. False if play stopped at the question.
   bool readBet();
   // One try at reading the bet: nullptr if taken, else the refusal.
   const char *judgeBet();
@@ -177,11 +168,12 @@ private:
   bool readLetter(char &answer);
   // The characters up to the next white space or the end of the input,
   // which stay unread; a word too long to be a number is cut short.
+  // False once play has stopped.
   bool readWord(std::string &word);
-  // A number typed as one word: a decimal numeral, or an int.
-  // False if play stopped, or if the word was no such number: then the
-  // rest of its line is dropped, so that the question can be asked again.
-  template <typename Number> bool readNumber(Number &number);
+  // A whole number typed as one word, within an int. False if play
+  // stopped, or if the word was no such number: then the rest of its line
+  // is dropped, so that the question can be asked again.
+  bool readNumber(int &number);
   // Drops what is left of the line typed: up to a newline or a carriage
   // return, whichever comes first, so that lines ended by either are read
   // alike.

@@ -1,11 +1,11 @@
 // The start of every round: the pot, the bet and the deal.
 #include "deck_of_cards.h"
 
-#include <algorithm>
+#include "amount.h"
+
 #include <cmath>
 #include <cstdio>
 #include <iostream>
-#include <optional>
 #include <string>
 
 namespace {
@@ -13,13 +13,16 @@ namespace {
 constexpr double kStartingPot = 500;
 constexpr int kCardsPerDeal = 4;
 
-// The largest bet, in whole units: a pot kept to the cent stays exact in a
-// double for tens of thousands of rounds of winning it.
-constexpr long long kMostBet = 1'000'000'000;
 constexpr const char *kNotAnAmount =
     " INVALID BET  Enter an amount of 0 or more";
-constexpr const char *kTooMuch =
-    " INVALID BET  Enter an amount of 1000000000 or less";
+
+// Written from the limit itself, when first said: made before main, the
+// text would be allocated before running out of memory is handled.
+const char *tooMuch() {
+  static const std::string text = " INVALID BET  Enter an amount of " +
+                                  std::to_string(kMostBet) + " or less";
+  return text.c_str();
+}
 
 double toCents(double amount) { return std::round(amount * 100) / 100; }
 
@@ -30,41 +33,6 @@ std::string fifteenDigits(double amount) {
   char text[32];
   std::snprintf(text, sizeof text, "%.15g", amount);
   return text;
-}
-
-// The digit of `typed` worth 10 to the power `place`; 0 where none was
-// typed.
-int digitWorth(const Numeral &typed, long long place) {
-  const long long at = typed.point - 1 - place;
-  const bool inside =
-      at >= 0 && at < static_cast<long long>(typed.digits.size());
-  return inside ? typed.digits[static_cast<std::size_t>(at)] - '0' : 0;
-}
-
-// The amount typed in whole cents, half a cent or more counting as one;
-// none if it is more than the largest bet, by however little.
-std::optional<long long> centsOf(const Numeral &typed) {
-  const std::size_t first = typed.digits.find_first_not_of('0');
-  if (first == std::string::npos) {
-    return 0;
-  }
-  if (typed.point - 1 - static_cast<long long>(first) > 9) {
-    return std::nullopt; // ten digits before the point, or more
-  }
-  long long whole = 0;
-  for (long long place = 9; place >= 0; --place) {
-    whole = whole * 10 + digitWorth(typed, place);
-  }
-  const long long size = static_cast<long long>(typed.digits.size());
-  const std::size_t point =
-      static_cast<std::size_t>(std::clamp(typed.point, 0LL, size));
-  const bool fraction =
-      typed.digits.find_first_not_of('0', point) != std::string::npos;
-  if (whole > kMostBet || (whole == kMostBet && fraction)) {
-    return std::nullopt;
-  }
-  const int cents = digitWorth(typed, -1) * 10 + digitWorth(typed, -2);
-  return whole * 100 + cents + (digitWorth(typed, -3) >= 5 ? 1 : 0);
 }
 
 } // namespace
@@ -97,23 +65,20 @@ bool DeckOfCards::readBet() {
   return askUntil([this] { return judgeBet(); });
 }
 
-// Judged on the digits as typed, with no rounding on the way: a minus sign
-// before a digit other than 0 is refused (-0 bets 0, -1e-400 is refused),
-// as is anything above the limit (1000000000.00000001), and the cents are
-// those typed, half a cent up (999999999.0049999 bets 999999999).
+// Whatever the word, a refusal drops the rest of its line, which would
+// otherwise answer the questions that follow.
 const char *DeckOfCards::judgeBet() {
-  Numeral typed;
-  if (!readNumber(typed)) {
-    return kNotAnAmount;
+  std::string word;
+  if (!readWord(word)) {
+    return nullptr; // play has stopped: the question loop ends
   }
-  const bool negative =
-      typed.minus && typed.digits.find_first_not_of('0') != std::string::npos;
-  const std::optional<long long> cents = centsOf(typed);
-  if (negative || !cents) {
+  const Amount typed = judgeAmount(word);
+  if (typed.verdict != Amount::Verdict::Taken) {
     discardLine();
-    return negative ? kNotAnAmount : kTooMuch;
+    return typed.verdict == Amount::Verdict::TooLarge ? tooMuch()
+                                                      : kNotAnAmount;
   }
-  bet = static_cast<double>(*cents) / 100;
+  bet = static_cast<double>(typed.cents) / 100;
   return nullptr;
 }
 

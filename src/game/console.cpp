@@ -8,84 +8,17 @@
 // number parser, so that the game reads the same with every library.
 #include "deck_of_cards.h"
 
-#include <algorithm>
+#include "amount.h"
+
 #include <charconv>
 #include <iostream>
 #include <string_view>
 
 namespace {
 
-// No number the game takes is longer; a longer word is kept only this far,
-// so that what one answer holds does not grow with what is typed.
-constexpr std::size_t kLongestNumber = 1000;
-
 // White space as the C locale has it; the game does not change locales.
 bool isSpace(int character) {
   return character == ' ' || (character >= '\t' && character <= '\r');
-}
-
-bool isDigit(char character) { return character >= '0' && character <= '9'; }
-
-// Moves `at` past a run of digits in `word`; tells how many there were.
-std::size_t skipDigits(std::string_view word, std::size_t &at) {
-  const std::size_t from = at;
-  while (at < word.size() && isDigit(word[at])) {
-    ++at;
-  }
-  return at - from;
-}
-
-// Moves `at` past a sign, if one is there.
-void skipSign(std::string_view word, std::size_t &at) {
-  if (at < word.size() && (word[at] == '+' || word[at] == '-')) {
-    ++at;
-  }
-}
-
-// No exponent moves the point further than this matters: past it, every
-// digit typed is far below a cent or far above any bet.
-constexpr long long kFarthestPoint = 1'000'000;
-
-// The value of a run of digits, up to kFarthestPoint.
-long long readExponent(std::string_view digits) {
-  long long value = 0;
-  for (const char digit : digits) {
-    value = std::min(value * 10 + (digit - '0'), kFarthestPoint);
-  }
-  return value;
-}
-
-// A decimal numeral, as `25`, `-0.5`, `.5`, `12.` or `1e2`: no hexadecimal,
-// infinity, NaN or thousands separators. Kept as its digits and where its
-// point falls, so that it is judged exactly as typed, with no rounding to a
-// double on the way.
-bool parse(const std::string &word, Numeral &numeral) {
-  std::size_t at = 0;
-  numeral.minus = !word.empty() && word[0] == '-';
-  skipSign(word, at);
-  std::size_t from = at;
-  const std::size_t whole = skipDigits(word, at);
-  numeral.digits = word.substr(from, whole);
-  if (at < word.size() && word[at] == '.') {
-    from = ++at;
-    numeral.digits += word.substr(from, skipDigits(word, at));
-  }
-  if (numeral.digits.empty()) {
-    return false;
-  }
-  numeral.point = static_cast<long long>(whole);
-  if (at < word.size() && (word[at] == 'e' || word[at] == 'E')) {
-    const bool down = ++at < word.size() && word[at] == '-';
-    skipSign(word, at);
-    from = at;
-    if (skipDigits(word, at) == 0) {
-      return false;
-    }
-    const long long exponent =
-        readExponent(std::string_view(word).substr(from, at - from));
-    numeral.point += down ? -exponent : exponent;
-  }
-  return at == word.size();
 }
 
 // A whole number: an optional sign and digits, within an int.
@@ -166,7 +99,7 @@ bool DeckOfCards::readWord(std::string &word) {
   return true;
 }
 
-template <typename Number> bool DeckOfCards::readNumber(Number &number) {
+bool DeckOfCards::readNumber(int &number) {
   std::string word;
   if (!readWord(word)) {
     return false;
@@ -187,6 +120,3 @@ void DeckOfCards::discardLine() {
        next = std::cin.get()) {
   }
 }
-
-template bool DeckOfCards::readNumber(int &);
-template bool DeckOfCards::readNumber(Numeral &);

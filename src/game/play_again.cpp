@@ -21,7 +21,7 @@ const DeckOfCards::Question DeckOfCards::kPlayAgain = {
 
 // A round that reshuffled the deck leaves `games` at 0, so the next bet
 // starts a fresh pot instead of refusing the player.
-char DeckOfCards::askPlayAgain() {
+void DeckOfCards::askPlayAgain() {
   while (ask(kPlayAgain, playAgain)) {
     if (playAgain == 'n' || playAgain == 'N') {
       break;
@@ -37,5 +37,4 @@ char DeckOfCards::askPlayAgain() {
     placeBet();
     askHitOrStay();
   }
-  return playAgain;
 }

@@ -14,9 +14,9 @@ const DeckOfCards::Question DeckOfCards::kHitOrStay = {
     " You you want to Hit or Stay ? (h|s)",
     " INVALID ANSWER  Only (h)it or (s)tay", "hHsS"};
 
-char DeckOfCards::askHitOrStay() {
+void DeckOfCards::askHitOrStay() {
   if (!ask(kHitOrStay, hitOrStay)) {
-    return hitOrStay;
+    return;
   }
   char answer = hitOrStay;
   while (isHit(answer)) {
@@ -25,7 +25,6 @@ char DeckOfCards::askHitOrStay() {
   if (isStay(answer)) {
     dealerPlay();
   }
-  return hitOrStay;
 }
 
 // Each card drawn gets a slot of its own, so the showdown lists them all.
