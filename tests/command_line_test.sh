@@ -3,12 +3,8 @@
 # standard output and standard error, and its exit status. Answers wait on
 # standard input, so a game that starts when it should not shows up. A
 # Windows program runs under $BLACKJACK_EMULATOR, its \r\n read as \n.
-set -u
 program=$1 help=$2 version=$3
-emulator=${BLACKJACK_EMULATOR:-}
-failed=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/lib.sh"
 : >"$work/none"
 
 # ARGUMENTS | STATUS | STANDARD OUTPUT: help, version or none | STANDARD
@@ -17,11 +13,10 @@ while IFS='|' read -r arguments status output error; do
   printf '%b' "${error//TRY/Try \'blackjack --help\' for more information.\\n}" \
     >"$work/expected_err"
   printf '100\ns\nn\n' |
-    timeout 10 $emulator "$program" $arguments >"$work/out" 2>"$work/err"
+    timeout 10 $emulator "$program" $arguments >"$work/raw_out" 2>"$work/raw_err"
   actual=$?
-  if [ -n "$emulator" ]; then
-    sed -i 's/\r$//' "$work/out" "$work/err"
-  fi
+  unix_lines "$work/raw_out" >"$work/out"
+  unix_lines "$work/raw_err" >"$work/err"
   case $output in
   help) expected_out=$help ;;
   version) expected_out=$version ;;

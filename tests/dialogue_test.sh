@@ -12,15 +12,11 @@
 # alone; the checks that need one are left out without it. A Windows
 # program runs under $BLACKJACK_EMULATOR, and its \r\n line ends count as
 # \n.
-set -u
 program=$1 known=$2 transcript=$3 nonblocking=${4:-} failing=${5:-}
-emulator=${BLACKJACK_EMULATOR:-}
-failed=0
+. "$(dirname "$0")/lib.sh"
 
 # LD_PRELOAD cannot name a path with a blank in it, so libraries are
-# preloaded from copies in a folder of our own.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# preloaded from copies in our own folder.
 if [[ $known == *.so ]]; then
   cp "$known" "$work/known.so"
   game() {
@@ -32,29 +28,26 @@ else
 fi
 [ -n "$failing" ] && cp "$failing" "$work/failing.so"
 
-# A file as a Unix program would have written it.
-plain() { if [ -n "$emulator" ]; then tr -d '\r' <"$1"; else cat "$1"; fi; }
-
 # check NAME STATUS ERROR: the last run ended with STATUS and printed
 # exactly the line ERROR (or nothing) on standard error.
 check() {
   if [ -n "$3" ]; then printf '%s\n' "$3"; fi >"$work/expected"
-  if [ "$status" -ne "$2" ] || ! cmp -s "$work/expected" <(plain "$work/err"); then
+  if [ "$status" -ne "$2" ] || ! cmp -s "$work/expected" <(unix_lines "$work/err"); then
     echo "$1: status $status (expected $2), standard error:"
-    diff <(plain "$work/err") "$work/expected"
+    diff <(unix_lines "$work/err") "$work/expected"
     failed=1
   fi
 }
 
 # same NAME FILE EXPECTED: the output in FILE is exactly EXPECTED's.
 same() {
-  cmp -s <(plain "$2") "$3" || { echo "$1: output differs"; failed=1; }
+  cmp -s <(unix_lines "$2") "$3" || { echo "$1: output differs"; failed=1; }
 }
 
 printf '100\ns\ny\n50\nh\nh\ns\nn\n' | game >"$work/out" 2>"$work/err"
 status=$?
 check "recorded session" 0 ""
-diff -u "$transcript" <(plain "$work/out") || failed=1
+diff -u "$transcript" <(unix_lines "$work/out") || failed=1
 
 for input in '' '100' '100\n' 'abc' '100\nh' '100\ns\n' '100\ns\ny\n' \
   '100\ns\nyes\n50\nh\nh\nhhh'; do
@@ -70,7 +63,7 @@ printf '100\ns\ny\n' | $emulator "$program" --seed 3 >"$work/whole"
   timeout 10 $emulator "$program" --seed 3 >"$work/out" 2>"$work/err"
 status=$?
 check "an answer in two reads" 0 ""
-same "an answer in two reads" "$work/out" <(plain "$work/whole")
+same "an answer in two reads" "$work/out" <(unix_lines "$work/whole")
 
 printf '100\ns\nn\n' | game >/dev/full 2>"$work/err"
 status=$?

@@ -7,13 +7,11 @@
 # on every other system, at once.
 #
 #     seed_table_test.sh PROGRAM TABLE ANSWERS
-set -u
 program=$1 table=$2 answers=$3
-emulator=${BLACKJACK_EMULATOR:-}
-failed=0
+. "$(dirname "$0")/lib.sh"
 while read -r seed expected; do
   [[ $seed == \#* ]] && continue
-  actual=$($emulator "$program" --seed="$seed" <"$answers" | tr -d '\r' | sha256sum)
+  actual=$($emulator "$program" --seed="$seed" <"$answers" | unix_lines | sha256sum)
   if [ "${actual%% *}" != "$expected" ]; then
     echo "seed $seed: the game's SHA-256 is ${actual%% *}, not $expected"
     failed=1

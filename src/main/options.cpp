@@ -8,35 +8,6 @@
 #include <string>
 #include <unistd.h>
 
-// How a player at the keyboard ends the input.
-#ifdef _WIN32
-#define BLACKJACK_END_OF_INPUT "Ctrl-Z then Enter at a console"
-#else
-#define BLACKJACK_END_OF_INPUT "Ctrl-D at a terminal"
-#endif
-
-const char *const kUsage = R"(Usage: blackjack [OPTION]...
-Play twenty-one (blackjack) against the dealer at the console: you bet from
-a pot of $500 and type each answer on standard input.
-
-  -s, --seed=N     seed the card shuffler with N (0 to 4294967295) instead
-                   of the clock: the same N deals the same cards again
-  -h, --help       print this help and exit
-  -V, --version    print the version and exit
-
-Play ends when you answer n to "play that again", when you answer y with
-no money left, or when the input ends ()" BLACKJACK_END_OF_INPUT R"().
-Exit status: 0 when play ends, 1 if standard output cannot be written or
-standard input cannot be read, 2 for a wrong command line.
-)";
-
-const char *const kVersion = "blackjack " BLACKJACK_VERSION R"(
-Copyright (c) 2026 The blackjack authors
-License MIT <https://opensource.org/license/mit>.
-This is free software: you are free to change and redistribute it.
-There is NO WARRANTY, to the extent permitted by law.
-)";
-
 namespace {
 
 const option kLongOptions[] = {
