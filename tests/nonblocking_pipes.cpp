@@ -19,7 +19,7 @@
 
 namespace {
 
-// Writes or reads one step once `fd` is ready for it.
+// Waits until `fd` is ready for `event`.
 void await(int fd, short event) {
   pollfd waiting = {fd, event, 0};
   poll(&waiting, 1, -1);

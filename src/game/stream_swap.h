@@ -1,5 +1,6 @@
 // Standard input and output on other stream buffers for a while: the
-// program's own descriptors, the page's terminal, the tests' strings.
+// program's own descriptors, the page's log and typed lines, the tests'
+// strings.
 #ifndef BLACKJACK_STREAM_SWAP_H
 #define BLACKJACK_STREAM_SWAP_H
 

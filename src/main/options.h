@@ -13,7 +13,7 @@ struct Options {
     Version, // print the version
     Refuse,  // the command line is wrong: it has been said why
   };
-  Action action = Action::Play;      // what to do
+  Action action = Action::Play;
   std::optional<std::uint32_t> seed; // the generator's seed, if given
 };
 
