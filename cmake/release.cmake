@@ -26,16 +26,15 @@ function(step name)
   endif()
 endfunction()
 
-# Zips the folder `name` under `parent` as `zip`, every entry stamped with
-# SOURCE_DATE_EPOCH and the files in a sorted order.
+# Zips the folder `name` under `parent` as `zip`, the files in a sorted
+# order. With SOURCE_DATE_EPOCH set, and no --mtime, `cmake -E tar` stamps
+# every entry's times with it, those of access and change included.
 function(zip_folder parent name zip)
   file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${parent}
        ${parent}/${name}/*)
   list(SORT files)
-  string(TIMESTAMP stamp "%Y-%m-%d %H:%M:%S UTC" UTC) # SOURCE_DATE_EPOCH's
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip "--mtime=${stamp}"
-            -- ${files}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${files}
     WORKING_DIRECTORY ${parent} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "release: zipping ${name} failed (${result})")
