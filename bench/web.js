@@ -1,9 +1,11 @@
 // The page's figures, for two builds of the site side by side (this one and
 // an earlier one): each site's size, raw and gzipped file by file, and the
 // time from navigation to the first prompt in headless Chromium, the two
-// sites' runs taken in turn. Then a 10,000-round scripted session of the
-// first site's game under node against the native program. Each time is
-// the median of several runs.
+// sites' runs taken in turn, and the same for a pasted 2,000-round session:
+// the time it takes, and the page's longest pause while it plays (the
+// longest wait of a 10 ms timer). Then a 10,000-round scripted session of
+// the first site's game under node against the native program. Each time
+// is the median of several runs.
 //
 //     node bench/web.js SITE OTHER_SITE CONSOLE_BUILD NODE_MODULES
 'use strict';
@@ -12,7 +14,7 @@ const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
-const { serveSite, launchChromium } = require('../tests/web/site.js');
+const { serveSite, launchBrowser } = require('../tests/web/site.js');
 
 const [site, other, consoleBuild, nodeModules] = process.argv
   .slice(2).map((p) => path.resolve(p));
@@ -34,31 +36,73 @@ function sizes(folder) {
   console.log(`${folder}: ${raw} bytes, ${gzipped} gzipped`);
 }
 
-async function firstPrompts() {
+const kPrompt = 'How much would you like to bet ?';
+
+// From navigation to the first prompt, in ms.
+async function firstPrompt(page, url) {
+  const start = Date.now();
+  await page.goto(`${url}/?seed=1`, { waitUntil: 'domcontentloaded' });
+  await page.waitForFunction((prompt) =>
+    document.body.textContent.includes(prompt), { polling: 5 }, kPrompt);
+  return Date.now() - start;
+}
+
+// A 2,000-round paste played to its end (bets of 0, so that the pot lasts,
+// and the spare 2s of session() below): its time, and the page's longest
+// pause meanwhile, in ms.
+async function paste(page, url) {
+  const input = '0\n2\n2\ns\ny\n'.repeat(2000);
+  await page.goto(`${url}/?seed=11`);
+  await page.waitForFunction((prompt) =>
+    document.body.textContent.includes(prompt), {}, kPrompt);
+  return page.evaluate((pasted) => new Promise((resolve) => {
+    const start = performance.now();
+    let last = start;
+    let longest = 0;
+    const ticker = setInterval(() => {
+      const now = performance.now();
+      longest = Math.max(longest, now - last);
+      last = now;
+      if (document.getElementById('status').textContent !== '') {
+        clearInterval(ticker);
+        resolve([now - start, longest]);
+      }
+    }, 10);
+    const line = document.getElementById('line');
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', pasted);
+    line.dispatchEvent(new ClipboardEvent('paste', { clipboardData }));
+    line.dispatchEvent(new KeyboardEvent('keydown', { key: 'd', ctrlKey: true }));
+  }), input);
+}
+
+// Runs `measure` on each site in turn, `runs` times, each in a fresh
+// browser context, the sites taking turns to go first; prints each
+// figure's medians and their ratio.
+async function compare(title, measure, runs, names) {
   const servers = await Promise.all([site, other].map(serveSite));
-  const browser = await launchChromium(nodeModules);
-  const times = servers.map(() => []);
-  for (let run = 0; run < kRuns; ++run) {
-    for (const [which, { url }] of servers.entries()) {
+  const browser = await launchBrowser('chromium', nodeModules);
+  const figures = servers.map(() => []);
+  for (let run = 0; run < runs; ++run) {
+    for (const which of run % 2 === 0 ? [0, 1] : [1, 0]) {
+      const { url } = servers[which];
       const context = await browser.createBrowserContext(); // nothing cached
-      const page = await context.newPage();
-      const start = Date.now();
-      await page.goto(`${url}/?seed=1`, { waitUntil: 'domcontentloaded' });
-      await page.waitForFunction(() =>
-        document.body.textContent.includes('How much would you like to bet ?'),
-      { polling: 5 });
-      times[which].push(Date.now() - start);
+      figures[which].push([].concat(await measure(await context.newPage(), url)));
       await context.close();
     }
   }
   await browser.close();
   servers.forEach(({ server }) => server.close());
-  const [ours, theirs] = times.map(median);
-  for (const [which, folder] of [site, other].entries()) {
-    console.log(`first prompt, ${folder}: median ${median(times[which])} ms` +
-      ` (${times[which].join(', ')})`);
+  for (const [index, name] of names.entries()) {
+    const medians = figures.map((f) => median(f.map((x) => x[index])));
+    for (const [which, folder] of [site, other].entries()) {
+      const all = figures[which].map((x) => x[index].toFixed(0)).join(', ');
+      console.log(`${title} ${name}, ${folder}: median ` +
+        `${medians[which].toFixed(0)} ms (${all})`);
+    }
+    console.log(`${title} ${name} ratio: ` +
+      `${(medians[0] / medians[1]).toFixed(2)}`);
   }
-  console.log(`first prompt ratio: ${(ours / theirs).toFixed(2)}`);
 }
 
 function session() {
@@ -88,6 +132,7 @@ function session() {
 (async () => {
   sizes(site);
   sizes(other);
-  await firstPrompts();
+  await compare('first prompt', firstPrompt, 15, ['time']);
+  await compare('2,000-round paste', paste, kRuns, ['time', 'longest pause']);
   session();
 })();

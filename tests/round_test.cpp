@@ -232,6 +232,19 @@ TEST_F(Round, RefusedBetsAndAnswersAreAskedAgain) {
   EXPECT_EQ(game.pot, 550.5);
 }
 
+// A front end is told of each question once, however often it is refused.
+std::vector<Asking> asked;
+TEST_F(Round, EachQuestionIsToldAsItIsAsked) {
+  DeckOfCards game;
+  stackDeck(game, {10, kAceOfClubs, 7, 6, 15});
+  game.onAsk = [](Asking kind) { asked.push_back(kind); };
+  asked.clear();
+  play(game, "abc\n100\n7\n2\nh\nq\ns\nx\nn\n");
+  EXPECT_EQ(asked, (std::vector<Asking>{Asking::Bet, Asking::AceValue,
+                                        Asking::HitOrStay, Asking::HitOrStay,
+                                        Asking::PlayAgain}));
+}
+
 TEST_F(Round, BetsAndThePotAreKeptToTheCent) {
   // Rounds the player stays in: lost 18 to 19, or won 20 to 17.
   const std::vector<std::vector<int>> lose = {{10, 23, 9, 21},

@@ -1,18 +1,19 @@
 // The page around the game, laid out the way browser players of text games
 // do it: what the game prints goes into a log, and the player types each
 // answer in a text field. Enter sends the line. Up and Down recall earlier
-// lines. Ctrl-D on an empty line, or "Leave the table", ends the input.
-// Lines sent before the game asks for them wait in order, and that
-// includes lines sent while the game is still loading. Each line is
-// written into the log when the game reads it, so the log holds exactly
-// what the console shows.
+// lines, PageUp and PageDown scroll the log. Ctrl-D on an empty line, or
+// "Leave the table", ends the input. Lines sent before the game asks for
+// them wait in order, and that includes lines sent while the game is still
+// loading. Each line is written into the log when the game reads it, so the
+// log holds exactly what the console shows. The game tells the page which
+// question it asks, and the page offers that question's answers alone.
 'use strict';
 
 (() => {
   const byId = (id) => document.getElementById(id);
   const [table, log, status, line, again, leave] =
     ['table', 'log', 'status', 'line', 'again', 'leave'].map(byId);
-  const answers = [...document.querySelectorAll('#answers button')];
+  const answers = [...document.querySelectorAll('#answers [data-answer]')];
   // Shown as text: control characters as their pictures (U+2400...), so
   // that a NUL cannot cut the seed short before the game judges it.
   const pictured = (text) => text.replace(/[\0-\x1f\x7f]/g, (c) =>
@@ -27,6 +28,8 @@
   // as one new block, so the browser lays out only what is new.
   let unshown = '';
   const decoder = new TextDecoder();
+  let asked = null; // the question the game asks: its buttons' data-for
+  let offering; // the question whose answers the buttons show
 
   function showLog() {
     if (unshown !== '') {
@@ -36,14 +39,24 @@
       unshown = '';
       log.scrollTop = log.scrollHeight;
     }
+    if (offering !== asked) {
+      offering = asked;
+      for (const button of answers) {
+        button.hidden = button.dataset.for !== asked;
+      }
+      // A number pad for the ace; a bet may be a decimal, which a phone's
+      // decimal pad may write with a comma.
+      line.inputMode = asked === 'ace' ? 'numeric' : 'text';
+    }
     line.scrollIntoView({ block: 'nearest' });
   }
 
   // ---- Lines the player sends -------------------------------------------
   const waiting = []; // lines not yet read, each with its '\n'; null ends
   let give = null; // hands the next line to the game while it waits
-  const history = []; // lines sent, for Up and Down
-  let recalled = 0; // the history line in the field; history.length: none
+  const sent = []; // the last kHistory lines sent, for Up and Down
+  const kHistory = 100;
+  let recalled = 0; // the line of `sent` in the field; sent.length: none
   let draft = ''; // what was typed before Up was pressed
 
   function send(text) {
@@ -56,24 +69,28 @@
     }
   }
 
+  // Blank lines and a repeat of the line before are not worth recalling.
   function sendLine(text) {
-    if (text !== '') {
-      history.push(text);
+    if (text.trim() !== '' && text !== sent[sent.length - 1]) {
+      sent.push(text);
+      if (sent.length > kHistory) {
+        sent.shift();
+      }
     }
-    recalled = history.length;
+    recalled = sent.length;
     send(text + '\n');
   }
 
   function recall(step) {
     const to = recalled + step;
-    if (to < 0 || to > history.length) {
+    if (to < 0 || to > sent.length) {
       return;
     }
-    if (recalled === history.length) {
+    if (recalled === sent.length) {
       draft = line.value;
     }
     recalled = to;
-    line.value = to === history.length ? draft : history[to];
+    line.value = to === sent.length ? draft : sent[to];
     line.setSelectionRange(line.value.length, line.value.length);
   }
 
@@ -88,6 +105,9 @@
       line.value = '';
     } else if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
       recall(event.key === 'ArrowUp' ? -1 : 1);
+    } else if (event.key === 'PageUp' || event.key === 'PageDown') {
+      const page = log.clientHeight * 0.9;
+      log.scrollBy(0, event.key === 'PageUp' ? -page : page);
     } else if (event.ctrlKey && (event.key === 'd' || event.key === 'D')) {
       if (line.value === '') {
         send(null);
@@ -115,10 +135,19 @@
     line.setSelectionRange(last.length, last.length);
   });
 
-  for (const button of answers) {
-    button.addEventListener('click', () => sendLine(button.dataset.answer));
+  // A tap answers and leaves the focus, and a phone's keyboard, in the
+  // field.
+  for (const button of [...answers, leave]) {
+    button.addEventListener('mousedown', (event) => event.preventDefault());
+    button.addEventListener('click', () => {
+      if (button === leave) {
+        send(null);
+      } else {
+        sendLine(button.dataset.answer);
+      }
+      line.focus();
+    });
   }
-  leave.addEventListener('click', () => send(null));
 
   // ---- What the game calls ---------------------------------------------
   const encoder = new TextEncoder();
@@ -161,15 +190,16 @@
     unshown += decoder.decode(bytes, { stream: true });
   };
 
+  const asking = (name) => { asked = name; };
+
   // ---- A game ------------------------------------------------------------
   let game = null;
   let playing = false;
   let errors = []; // what the game wrote on standard error
 
   function enable(on) {
-    for (const control of [line, leave, ...answers]) {
-      control.disabled = !on;
-    }
+    line.disabled = !on;
+    leave.hidden = !on;
     again.hidden = on;
   }
 
@@ -180,16 +210,31 @@
     enable(true);
     const code = await game.ccall('playInPage', 'number', ['string'], [seed],
       { async: true });
+    asked = null;
     showLog();
     waiting.length = 0;
     rest = new Uint8Array(0);
     playing = false;
     enable(false);
     again.focus();
-    // A refused seed: the game's reason, and the next game from the clock.
+    // A refused seed: the game's reason, and the next game from the clock,
+    // as the address then says.
     status.textContent = code === 0 ? 'The game is over.' : errors[0];
     if (code !== 0) {
       seed = null;
+      forgetSeed();
+    }
+    // The status takes room from the log: its last line stays in view.
+    log.scrollTop = log.scrollHeight;
+  }
+
+  function forgetSeed() {
+    const address = new URL(location.href);
+    address.searchParams.delete('seed');
+    try {
+      history.replaceState(history.state, '', address);
+    } catch {
+      // an address the browser will not change (some take none on disk)
     }
   }
 
@@ -208,6 +253,24 @@
     again.hidden = true;
   }
 
+  // Served, the page can be installed and play offline. From disk neither
+  // works, and a manifest linked there errs, so nothing is tried; nor does
+  // a worker that fails stop the game. It waits until the page is idle,
+  // where the browser can tell, so that the first prompt does not wait.
+  const whenIdle = window.requestIdleCallback || ((then) => setTimeout(then));
+  function offerOffline() {
+    if (location.protocol !== 'http:' && location.protocol !== 'https:') {
+      return;
+    }
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    if ('serviceWorker' in navigator) {
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
+  }
+
   // Keys typed from now on are kept, and reach the game once it is ready.
   function load() {
     const script = document.createElement('script');
@@ -216,7 +279,7 @@
     script.addEventListener('load', async () => {
       try {
         game = await createGame({
-          readLine, showOutput,
+          readLine, showOutput, asking,
           printErr: (text) => errors.push(text),
           onAbort: cannotStart,
         });
@@ -226,6 +289,7 @@
       }
       status.textContent = '';
       play();
+      whenIdle(offerOffline);
     });
     document.body.append(script);
   }

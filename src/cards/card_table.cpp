@@ -65,7 +65,7 @@ bool DeckOfCards::askAceValue() {
   std::cout << "You drew a " << userFace[userPosition]
             << " Would you like that to count as a 1 or 11?" << std::endl;
   std::cout << " 1 = 1, 2 = 11" << std::endl;
-  const bool chosen = askUntil([this]() -> const char * {
+  const bool chosen = askUntil(Asking::AceValue, [this]() -> const char * {
     const bool valid =
         readNumber(aceChoice) && (aceChoice == 1 || aceChoice == 2);
     return valid ? nullptr : "Pleae enter a valid number!  1 = 1, 2 = 11 ";

@@ -23,6 +23,15 @@ enum class Halt {
   OutputError, // standard output could not be written
 };
 
+// The questions the game asks, as a front end that offers their answers
+// is told of them.
+enum class Asking {
+  Bet,
+  AceValue,
+  HitOrStay,
+  PlayAgain,
+};
+
 class DeckOfCards {
 public:
   // A deck in order, 1 to 52, and the C library's generator seeded with
@@ -103,6 +112,9 @@ public:
   int userFirst = 0;           // slot of the player's first card this round
   int dealerFirst = 0;         // slot of the dealer's first card this round
   Halt halt = Halt::None;      // why play stopped early, if it did
+  // Told of each question as it is first asked; the console leaves it
+  // unset, the page shows the question's answers.
+  void (*onAsk)(Asking) = nullptr;
 
 private:
   // Said when a hit, or the dealer's draw or a deal, finds the deck used up.
@@ -113,6 +125,7 @@ private:
 
   // A question answered by one letter.
   struct Question {
+    Asking kind;
     const char *text;     // the question, as printed
     const char *refusal;  // printed for any other answer
     const char *accepted; // the letters it takes
@@ -160,7 +173,7 @@ private:
   // Prints a question and reads answers until one it accepts comes, meeting
   // every other with its refusal. False once play has stopped.
   bool ask(const Question &question, char &answer);
-  template <typename Attempt> bool askUntil(Attempt attempt);
+  template <typename Attempt> bool askUntil(Asking kind, Attempt attempt);
   // Skips white space up to the next answer. False once play has stopped:
   // output failed or input ended.
   bool skipToAnswer();
@@ -182,10 +195,15 @@ private:
   static void printNewlines(int count);
 };
 
-// The one loop of every question: `attempt` reads an answer and returns
-// nullptr when it accepts it, or the refusal to print before reading again.
-// False once play has stopped, whatever the attempt said.
-template <typename Attempt> bool DeckOfCards::askUntil(Attempt attempt) {
+// The one loop of every question: tells `onAsk` which question it is, then
+// `attempt` reads an answer and returns nullptr when it accepts it, or the
+// refusal to print before reading again. False once play has stopped,
+// whatever the attempt said.
+template <typename Attempt>
+bool DeckOfCards::askUntil(Asking kind, Attempt attempt) {
+  if (onAsk != nullptr) {
+    onAsk(kind);
+  }
   for (;;) {
     const char *const refusal = attempt();
     if (halted()) {

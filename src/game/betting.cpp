@@ -62,7 +62,7 @@ void DeckOfCards::placeBet() {
 
 // Fractions and more than the pot are taken as typed.
 bool DeckOfCards::readBet() {
-  return askUntil([this] { return judgeBet(); });
+  return askUntil(Asking::Bet, [this] { return judgeBet(); });
 }
 
 // Whatever the word, a refusal drops the rest of its line, which would

@@ -48,7 +48,7 @@ bool DeckOfCards::ask(const Question &question, char &answer) {
     return false;
   }
   std::cout << question.text << std::endl;
-  return askUntil([&]() -> const char * {
+  return askUntil(question.kind, [&]() -> const char * {
     readLetter(answer);
     const std::string_view accepted(question.accepted);
     return accepted.find(answer) == std::string_view::npos ? question.refusal

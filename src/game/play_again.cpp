@@ -16,7 +16,7 @@ void DeckOfCards::playRounds() {
 }
 
 const DeckOfCards::Question DeckOfCards::kPlayAgain = {
-    "Do you want to play that again ?  (y|n) ",
+    Asking::PlayAgain, "Do you want to play that again ?  (y|n) ",
     "Please enter in a valid answer (Y|N)", "yYnN"};
 
 // A round that reshuffled the deck leaves `games` at 0, so the next bet

@@ -11,7 +11,7 @@ bool isStay(char answer) { return answer == 's' || answer == 'S'; }
 } // namespace
 
 const DeckOfCards::Question DeckOfCards::kHitOrStay = {
-    " You you want to Hit or Stay ? (h|s)",
+    Asking::HitOrStay, " You you want to Hit or Stay ? (h|s)",
     " INVALID ANSWER  Only (h)it or (s)tay", "hHsS"};
 
 void DeckOfCards::askHitOrStay() {

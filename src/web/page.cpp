@@ -24,7 +24,28 @@ EM_ASYNC_JS(int, readTypedLine, (char *buffer, int size), {
 EM_JS(void, showOutput, (const char *text, int size),
       { Module.showOutput(HEAPU8.slice(text, text + size)); });
 
+// Tells the page which question the game asks, by the name its answer
+// buttons carry; a page that offers no answers need not listen.
+EM_JS(void, showAsking, (const char *name), {
+  if (Module.asking) {
+    Module.asking(UTF8ToString(name));
+  }
+});
+
 namespace {
+
+void tellPage(Asking kind) {
+  switch (kind) {
+  case Asking::Bet:
+    return showAsking("bet");
+  case Asking::AceValue:
+    return showAsking("ace");
+  case Asking::HitOrStay:
+    return showAsking("hit-or-stay");
+  case Asking::PlayAgain:
+    return showAsking("play-again");
+  }
+}
 
 class PageInput : public std::streambuf {
 protected:
@@ -81,6 +102,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int playInPage(const char *seed) {
   PageOutput output;
   const StreamSwap page(&input, &output);
   DeckOfCards deckOfCards(options.seed);
+  deckOfCards.onAsk = tellPage;
   deckOfCards.play();
   std::cout.flush();
   return 0;

@@ -1,8 +1,10 @@
 // What the page's tests and its benchmark share: the site served on
-// 127.0.0.1, Chromium started headless, the WebAssembly game loaded under
-// node as the page loads it, and a player's answers.
+// 127.0.0.1, Chromium or Firefox started headless, the console program as
+// the page's log must show it, the WebAssembly game loaded under node as
+// the page loads it, and a player's answers.
 'use strict';
 
+const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const http = require('node:http');
 const os = require('node:os');
@@ -10,17 +12,24 @@ const path = require('node:path');
 
 const kTypes = {
   '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-  '.txt': 'text/plain',
+  '.txt': 'text/plain', '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml', '.png': 'image/png',
   '.wasm': 'application/wasm', // earlier sites' game, for the benchmark
 };
 
-// Serves the site's folder, and nothing else; resolves to the server and
-// its address.
+// Serves the site's folder, and nothing else; resolves to the server, its
+// address, and serve(folder), which serves another folder from then on, or
+// with null drops every connection, as a network that is down.
 function serveSite(site) {
+  let root = site;
   const server = http.createServer((request, response) => {
+    if (root === null) {
+      request.socket.destroy();
+      return;
+    }
     const name = path.basename(new URL(request.url, 'http://x').pathname)
       || 'index.html';
-    const file = path.join(site, name);
+    const file = path.join(root, name);
     if (!fs.existsSync(file)) {
       response.writeHead(404).end();
       return;
@@ -32,23 +41,54 @@ function serveSite(site) {
   });
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => resolve({
-      server, url: `http://127.0.0.1:${server.address().port}`,
+      server,
+      url: `http://127.0.0.1:${server.address().port}`,
+      serve: (folder) => { root = folder; },
     }));
   });
 }
 
-// Debian's Chromium, headless, on a profile of its own, with nothing that
-// reaches for the network (as root it needs --no-sandbox).
-function launchChromium(nodeModules) {
+// Debian's Chromium or Firefox ESR, headless, on a profile of their own:
+// Chromium with nothing that reaches for the network (as root it needs
+// --no-sandbox), Firefox driven over WebDriver BiDi.
+function launchBrowser(engine, nodeModules) {
   const puppeteer = require(path.join(nodeModules, 'puppeteer-core'));
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'blackjack-page-'));
+  if (engine === 'firefox') {
+    return puppeteer.launch({
+      browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
+      headless: true, userDataDir: profile,
+    });
+  }
   return puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
-    userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'blackjack-page-')),
+    userDataDir: profile,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic',
       '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });
+}
+
+// The console program of the test build in `consoleBuild`, as a function
+// of a seed and the lines typed: what the program prints for them, each
+// line echoed as it is read, as the page's log shows it; or, the seed
+// refused, the first line it says on standard error.
+function consoleOf(consoleBuild) {
+  // LD_PRELOAD cannot name a path with a blank in it: the echoing library
+  // is preloaded from a copy in a folder of our own.
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'echo-'));
+  const echoing = path.join(folder, 'terminal_echo.so');
+  fs.copyFileSync(path.join(consoleBuild, 'tests', 'libterminal_echo.so'),
+    echoing);
+  process.on('exit', () => fs.rmSync(folder, { recursive: true }));
+  return (seed, input = '') => {
+    const run = spawnSync(path.join(consoleBuild, 'blackjack'),
+      [`--seed=${seed}`],
+      { input, env: { ...process.env, LD_PRELOAD: echoing } });
+    return run.status === 0 ? run.stdout.toString()
+      : run.stderr.toString().split('\n')[0];
+  };
 }
 
 // The WebAssembly game, loaded once, with a play() that runs one game on
@@ -112,4 +152,4 @@ function answers(seed, rounds) {
   return input.slice(0, input.length - random(40));
 }
 
-module.exports = { serveSite, launchChromium, loadGame, answers };
+module.exports = { serveSite, launchBrowser, consoleOf, loadGame, answers };
