@@ -19,7 +19,7 @@ TEST(Amount, JudgedExactlyOnTheDigitsTyped) {
   };
   const std::string zeros(999, '0');
   const Case cases[] = {
-      // Not a decimal numeral, or too long to be one.
+      // Not a decimal numeral.
       {"1,000", Verdict::NotAnAmount, 0},
       {",000", Verdict::NotAnAmount, 0},
       {"50h", Verdict::NotAnAmount, 0},
@@ -32,8 +32,6 @@ TEST(Amount, JudgedExactlyOnTheDigitsTyped) {
       {".", Verdict::NotAnAmount, 0},
       {"+-1", Verdict::NotAnAmount, 0},
       {"1.2.3", Verdict::NotAnAmount, 0},
-      {std::string(1001, '1'), Verdict::NotAnAmount, 0},
-      {zeros + "07", Verdict::NotAnAmount, 0},
       // Below 0, however little; 0 with any sign is taken.
       {"-1e-320", Verdict::NotAnAmount, 0},
       {"-1e-400", Verdict::NotAnAmount, 0},
@@ -50,6 +48,9 @@ TEST(Amount, JudgedExactlyOnTheDigitsTyped) {
       {"1000000000.004", Verdict::TooLarge, 0},
       {"1000000000.00000001", Verdict::TooLarge, 0},
       {"100000000001e-2", Verdict::TooLarge, 0},
+      {std::string(1001, '1'), Verdict::TooLarge, 0},
+      {"1000000000." + std::string(5000, '0') + "1", Verdict::TooLarge, 0},
+      {"1" + std::string(2000000, '0') + "e-1999990", Verdict::TooLarge, 0},
       // The limit itself, however it is written.
       {"1e9", Verdict::Taken, 100000000000},
       {"1e09", Verdict::Taken, 100000000000},
@@ -72,12 +73,20 @@ TEST(Amount, JudgedExactlyOnTheDigitsTyped) {
       {"+12.", Verdict::Taken, 1200},
       {".5E+1", Verdict::Taken, 500},
       {"0.25", Verdict::Taken, 25},
+      {"123456789012.5e-3", Verdict::Taken, 12345678901},
+      {"999999999.9949999", Verdict::Taken, 99999999999},
+      // However long the word, and however far the exponent moves it.
       {zeros + "7", Verdict::Taken, 700},
+      {zeros + "025", Verdict::Taken, 2500},
+      {"0." + zeros + "1", Verdict::Taken, 0},
+      {"0." + std::string(1000000, '0') + "5e1000001", Verdict::Taken, 500},
+      {"1" + std::string(2000000, '0') + "e-2000000", Verdict::Taken, 100},
+      {"-0." + std::string(1000000, '0'), Verdict::Taken, 0},
   };
   for (const Case &c : cases) {
     const Amount amount = judgeAmount(c.word);
-    EXPECT_EQ(amount.verdict, c.verdict) << c.word;
-    EXPECT_EQ(amount.cents, c.cents) << c.word;
+    EXPECT_EQ(amount.verdict, c.verdict) << c.word.substr(0, 80);
+    EXPECT_EQ(amount.cents, c.cents) << c.word.substr(0, 80);
   }
 }
 

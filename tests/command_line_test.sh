@@ -54,6 +54,9 @@ done <<'CASES'
 --seed=-1|2|none|blackjack: the seed must be a whole number from 0 to 4294967295, not '-1'\nTRY
 --seed=|2|none|blackjack: the seed must be a whole number from 0 to 4294967295, not ''\nTRY
 stray|2|none|blackjack: unexpected argument 'stray'\nTRY
+--seed=１９|2|none|blackjack: the seed must be a whole number from 0 to 4294967295, not '１９'\nTRY
+－－help|2|none|blackjack: unexpected argument '－－help'\nTRY
+stray✓|2|none|blackjack: unexpected argument 'stray✓'\nTRY
 --seed 1 stray|2|none|blackjack: unexpected argument 'stray'\nTRY
 CASES
 exit $failed

@@ -88,13 +88,28 @@ if [ -n "$failing" ]; then
   check "a write that takes nothing" 1 \
     "blackjack: cannot write to standard output: Input/output error"
 
-  # A word longer than a string holds without allocating.
-  printf '000000000000000000000000000100\ns\nn\n' |
+  # The refusal of too large a bet is written out when first said.
+  printf '1e400\n100\ns\nn\n' |
     LD_PRELOAD="$work/failing.so" FAIL_NEW_AFTER=0 \
     timeout 10 "$program" >/dev/null 2>"$work/err"
   status=$?
   check "no memory left" 1 "blackjack: out of memory"
 fi
+
+# A bet is judged on every digit typed, however many, in memory that does
+# not grow with it: where allocations can be made to fail, none may be
+# needed to read it.
+printf '25\ns\nn\n' | game >"$work/short" 2>"$work/err"
+{ printf '0%.0s' $(seq 100000); printf '25 s\nn\n'; } >"$work/answers"
+if [ -n "$failing" ]; then
+  LD_PRELOAD="$work/known.so $work/failing.so" FAIL_NEW_AFTER=0 \
+    timeout 10 "$program" <"$work/answers" >"$work/out" 2>"$work/err"
+else
+  game <"$work/answers" >"$work/out" 2>"$work/err"
+fi
+status=$?
+check "a bet of 100,002 digits" 0 ""
+same "a bet of 100,002 digits" "$work/out" <(unix_lines "$work/short")
 
 # Pipes that are not ready are waited for: an empty input, a full output.
 if [ -n "$nonblocking" ]; then

@@ -1,7 +1,7 @@
 // Preloaded into the real program by the page's test, to show what the
 // page's log shows: standard input gives one line per read, as a terminal
-// does, and each line is echoed to standard output as the program reads
-// it.
+// does, and each line is echoed to standard output, whole, when the
+// program starts to read it.
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -15,6 +15,7 @@ using Read = ssize_t (*)(int, void *, std::size_t);
 
 std::string input; // all of standard input, taken at the first read
 std::size_t next = 0;
+std::size_t echoed = 0; // where the input echoed so far ends
 bool started = false;
 
 } // namespace
@@ -38,13 +39,13 @@ extern "C" ssize_t read(int fd, void *buffer, std::size_t size) {
       newline == std::string::npos ? input.size() : newline + 1;
   const std::size_t given = std::min(end - next, size);
   // The echo goes straight out; the program flushes every line it prints.
-  for (std::size_t put = 0; put < given;) {
+  while (echoed < end) {
     const ssize_t wrote =
-        write(STDOUT_FILENO, input.data() + next + put, given - put);
+        write(STDOUT_FILENO, input.data() + echoed, end - echoed);
     if (wrote <= 0) {
       break;
     }
-    put += static_cast<std::size_t>(wrote);
+    echoed += static_cast<std::size_t>(wrote);
   }
   std::memcpy(buffer, input.data() + next, given);
   next += given;

@@ -52,7 +52,10 @@
   }
 
   // ---- Lines the player sends -------------------------------------------
-  const waiting = []; // lines not yet read, each with its '\n'; null ends
+  // Lines are taken from the front by an index, so that each costs the
+  // same however many wait behind it.
+  let waiting = []; // lines sent, each with its '\n'; null ends the input
+  let unread = 0; // the first line of `waiting` the game has not read
   let give = null; // hands the next line to the game while it waits
   const sent = []; // the last kHistory lines sent, for Up and Down
   const kHistory = 100;
@@ -149,29 +152,50 @@
     });
   }
 
+  function dropWaiting() {
+    waiting = [];
+    unread = 0;
+  }
+
   // ---- What the game calls ---------------------------------------------
   const encoder = new TextEncoder();
   let rest = new Uint8Array(0); // what the game has not taken of its line
   let turnTaken = 0; // when the page last had its turn
   const kTurn = 10; // ms the game runs on queued lines before it yields:
   // laying out what it printed takes several times as long again
+  const kPiece = 512; // bytes of a line the game gets at a time: a long
+  // line of answers refused one by one takes about a turn per piece
 
-  async function nextLine() {
-    if (waiting.length === 0) {
-      showLog();
-      const text = await new Promise((take) => { give = take; });
-      turnTaken = performance.now();
-      return text;
-    }
+  // The page's turn, when the game has run a turn on input already there:
+  // the log shows what is new, and the browser runs what waits.
+  async function takeTurnIfDue() {
     if (performance.now() - turnTaken > kTurn) {
       showLog();
       await new Promise((resume) => setTimeout(resume));
       turnTaken = performance.now();
     }
-    return waiting.shift();
   }
 
-  // At most `size` bytes of the next line; none once the input has ended.
+  async function nextLine() {
+    if (unread === waiting.length) {
+      showLog();
+      const text = await new Promise((take) => { give = take; });
+      turnTaken = performance.now();
+      return text;
+    }
+    await takeTurnIfDue();
+    const text = waiting[unread];
+    waiting[unread] = undefined; // read: its memory may go
+    unread += 1;
+    if (unread === waiting.length) {
+      dropWaiting();
+    }
+    return text;
+  }
+
+  // At most `size` bytes of the next line, a piece at a time, so that the
+  // page has its turns within a long line too; none once the input has
+  // ended.
   async function readLine(size) {
     if (rest.length === 0) {
       const text = await nextLine();
@@ -180,8 +204,10 @@
       }
       unshown += text;
       rest = encoder.encode(text);
+    } else {
+      await takeTurnIfDue();
     }
-    const part = rest.subarray(0, size);
+    const part = rest.subarray(0, Math.min(size, kPiece));
     rest = rest.subarray(part.length);
     return part;
   }
@@ -208,11 +234,12 @@
     log.textContent = '';
     errors = [];
     enable(true);
-    const code = await game.ccall('playInPage', 'number', ['string'], [seed],
+    game.seed = seed; // read from here onto the heap, however long
+    const code = await game.ccall('playInPage', 'number', [], [],
       { async: true });
     asked = null;
     showLog();
-    waiting.length = 0;
+    dropWaiting();
     rest = new Uint8Array(0);
     playing = false;
     enable(false);

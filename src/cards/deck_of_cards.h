@@ -17,6 +17,8 @@ constexpr int kHandSlots = 26; // used as a ring: each round's hand starts
 constexpr int kBlackjack = 21;
 
 // Why the questions stopped before the player said no or ran out of money.
+class AmountReader;
+
 enum class Halt {
   None,
   EndOfInput,  // standard input ended, or could no longer be read
@@ -183,6 +185,9 @@ private:
   // which stay unread; a word too long to be a number is cut short.
   // False once play has stopped.
   bool readWord(std::string &word);
+  // The same characters, each taken by `amount`, which keeps what decides
+  // the bet: a word of any length is read in the same memory.
+  bool readAmount(AmountReader &amount);
   // A whole number typed as one word, within an int. False if play
   // stopped, or if the word was no such number: then the rest of its line
   // is dropped, so that the question can be asked again.

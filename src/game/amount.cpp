@@ -1,119 +1,137 @@
-// A bet word is kept as its digits and where its point falls, and judged
-// on them: no rounding to a double on the way.
+// A bet word is kept as what decides its value, its first significant
+// digits and where they fall, and judged on them: no rounding to a double
+// on the way.
 #include "amount.h"
 
 #include <algorithm>
-#include <string>
 
 namespace {
 
-// A decimal numeral as typed: its value is `digits` with the decimal point
-// after the first `point` of them, which may lie outside them.
-struct Numeral {
-  bool minus = false;  // typed with a minus sign
-  std::string digits;  // every digit before the exponent, as typed
-  long long point = 0; // where the point falls once the exponent moved it
-};
-
-// No exponent moves the point further than this matters: past it, every
-// digit typed is far below a cent or far above any bet.
-constexpr long long kFarthestPoint = 1'000'000;
-
 bool isDigit(char character) { return character >= '0' && character <= '9'; }
-
-// The run of digits at `at` in `word`, moving `at` past it.
-std::string_view takeDigits(std::string_view word, std::size_t &at) {
-  const std::size_t from = at;
-  while (at < word.size() && isDigit(word[at])) {
-    ++at;
-  }
-  return word.substr(from, at - from);
-}
-
-// The sign at `at`, if one is there, moving `at` past it: true for a minus.
-bool takeMinus(std::string_view word, std::size_t &at) {
-  if (at < word.size() && (word[at] == '+' || word[at] == '-')) {
-    return word[at++] == '-';
-  }
-  return false;
-}
-
-// The value of a run of digits, up to kFarthestPoint.
-long long readExponent(std::string_view digits) {
-  long long value = 0;
-  for (const char digit : digits) {
-    value = std::min(value * 10 + (digit - '0'), kFarthestPoint);
-  }
-  return value;
-}
-
-bool parse(std::string_view word, Numeral &numeral) {
-  std::size_t at = 0;
-  numeral.minus = takeMinus(word, at);
-  const std::string_view whole = takeDigits(word, at);
-  numeral.digits = whole;
-  if (at < word.size() && word[at] == '.') {
-    numeral.digits += takeDigits(word, ++at);
-  }
-  if (numeral.digits.empty()) {
-    return false;
-  }
-  numeral.point = static_cast<long long>(whole.size());
-  if (at < word.size() && (word[at] == 'e' || word[at] == 'E')) {
-    const bool down = takeMinus(word, ++at);
-    const std::string_view exponent = takeDigits(word, at);
-    if (exponent.empty()) {
-      return false;
-    }
-    numeral.point += down ? -readExponent(exponent) : readExponent(exponent);
-  }
-  return at == word.size();
-}
-
-// The digit of `typed` worth 10 to the power `place`; 0 where none was
-// typed.
-int digitWorth(const Numeral &typed, long long place) {
-  const long long at = typed.point - 1 - place;
-  const bool inside =
-      at >= 0 && at < static_cast<long long>(typed.digits.size());
-  return inside ? typed.digits[static_cast<std::size_t>(at)] - '0' : 0;
-}
-
-// The verdict on a numeral that parsed.
-Amount judge(const Numeral &typed) {
-  const std::size_t first = typed.digits.find_first_not_of('0');
-  if (first == std::string::npos) {
-    return {Amount::Verdict::Taken, 0}; // 0, whatever its sign
-  }
-  if (typed.minus) {
-    return {Amount::Verdict::NotAnAmount, 0};
-  }
-  if (typed.point - 1 - static_cast<long long>(first) > 9) {
-    return {Amount::Verdict::TooLarge, 0}; // ten digits before the point
-  }
-  long long whole = 0;
-  for (long long place = 9; place >= 0; --place) {
-    whole = whole * 10 + digitWorth(typed, place);
-  }
-  const long long size = static_cast<long long>(typed.digits.size());
-  const std::size_t point =
-      static_cast<std::size_t>(std::clamp(typed.point, 0LL, size));
-  const bool fraction =
-      typed.digits.find_first_not_of('0', point) != std::string::npos;
-  if (whole > kMostBet || (whole == kMostBet && fraction)) {
-    return {Amount::Verdict::TooLarge, 0};
-  }
-  const int cents = digitWorth(typed, -1) * 10 + digitWorth(typed, -2);
-  return {Amount::Verdict::Taken,
-          whole * 100 + cents + (digitWorth(typed, -3) >= 5 ? 1 : 0)};
-}
+bool isSign(char character) { return character == '+' || character == '-'; }
 
 } // namespace
 
-Amount judgeAmount(std::string_view word) {
-  Numeral typed;
-  if (word.size() > kLongestNumber || !parse(word, typed)) {
+// The grammar, a character at a time: a sign, whole digits, a point and a
+// fraction, at least one digit in all, then an exponent of a sign and
+// digits. Anything else makes the word wrong for good.
+void AmountReader::take(char character) {
+  const bool digit = isDigit(character);
+  switch (part) {
+  case Part::Start:
+    part = Part::Whole;
+    if (isSign(character)) {
+      minus = character == '-';
+      return;
+    }
+    [[fallthrough]];
+  case Part::Whole:
+    if (character == '.') {
+      point = digits;
+      part = Part::Fraction;
+      return;
+    }
+    [[fallthrough]];
+  case Part::Fraction:
+    return digit ? takeDigit(character - '0') : takeAfterDigits(character);
+  case Part::ExponentStart:
+    part = Part::Exponent;
+    if (isSign(character)) {
+      exponentMinus = character == '-';
+      return;
+    }
+    [[fallthrough]];
+  case Part::Exponent:
+    if (!digit) {
+      part = Part::Wrong;
+      return;
+    }
+    exponentDigits = true;
+    exponent = exponent > (kFarthestPoint - 9) / 10
+                   ? kFarthestPoint
+                   : exponent * 10 + (character - '0');
+    return;
+  case Part::Wrong:
+    return;
+  }
+}
+
+// After the digits only an exponent may come, and only after a digit.
+void AmountReader::takeAfterDigits(char character) {
+  const bool exponentMark = character == 'e' || character == 'E';
+  part = exponentMark && digits > 0 ? Part::ExponentStart : Part::Wrong;
+}
+
+void AmountReader::takeDigit(int digit) {
+  if (first < 0 && digit != 0) {
+    first = digits;
+  }
+  if (first >= 0 && keptCount < kPlaces) {
+    kept = kept * 10 + digit;
+    ++keptCount;
+  } else if (digit != 0) {
+    beyond = true;
+  }
+  ++digits;
+}
+
+long long AmountReader::leadingPlace() const {
+  const long long whole = point < 0 ? digits : point;
+  return whole - 1 - first + (exponentMinus ? -exponent : exponent);
+}
+
+int AmountReader::digitAt(long long place, long long top) const {
+  const long long at = top - place; // counted from the first kept digit
+  if (at < 0 || at >= keptCount) {
+    return 0;
+  }
+  long long digit = kept;
+  for (long long after = keptCount - 1 - at; after > 0; --after) {
+    digit /= 10;
+  }
+  return static_cast<int>(digit % 10);
+}
+
+// Every digit from the billions to the thousandths is among those kept
+// once the leading place is at most the billions'.
+Amount AmountReader::verdict() const {
+  const bool numeral =
+      digits > 0 && (part == Part::Whole || part == Part::Fraction ||
+                     (part == Part::Exponent && exponentDigits));
+  if (!numeral) {
     return {Amount::Verdict::NotAnAmount, 0};
   }
-  return judge(typed);
+  if (first < 0) {
+    return {Amount::Verdict::Taken, 0}; // 0, whatever its sign
+  }
+  if (minus) {
+    return {Amount::Verdict::NotAnAmount, 0};
+  }
+  const long long top = leadingPlace();
+  if (top > 9) {
+    return {Amount::Verdict::TooLarge, 0}; // ten digits before the point
+  }
+  long long units = 0;
+  for (long long place = 9; place >= 0; --place) {
+    units = units * 10 + digitAt(place, top);
+  }
+  bool fraction = beyond;
+  for (long long place = std::min(top, -1LL); place > top - keptCount;
+       --place) {
+    fraction = fraction || digitAt(place, top) != 0;
+  }
+  if (units > kMostBet || (units == kMostBet && fraction)) {
+    return {Amount::Verdict::TooLarge, 0};
+  }
+  const int cents = digitAt(-1, top) * 10 + digitAt(-2, top);
+  return {Amount::Verdict::Taken,
+          units * 100 + cents + (digitAt(-3, top) >= 5 ? 1 : 0)};
+}
+
+Amount judgeAmount(std::string_view word) {
+  AmountReader reader;
+  for (const char character : word) {
+    reader.take(character);
+  }
+  return reader.verdict();
 }

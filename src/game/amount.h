@@ -1,25 +1,22 @@
 // Amounts of money as the player types them: a word judged on its digits
-// exactly, never through a double, and taken in whole cents. Nothing here
-// reads a stream or knows the game.
+// exactly, never through a double, and taken in whole cents. A word is
+// taken a character at a time and only what decides its value is kept, so
+// that a word of any length is judged in the same small memory. Nothing
+// here reads a stream or knows the game.
 #ifndef BLACKJACK_AMOUNT_H
 #define BLACKJACK_AMOUNT_H
 
-#include <cstddef>
 #include <string_view>
 
 // The largest bet, in whole units: a pot kept to the cent stays exact in a
 // double for tens of thousands of rounds of winning it.
 constexpr long long kMostBet = 1'000'000'000;
 
-// No number the game takes is longer: a longer word is refused, so the
-// reader keeps no more than one character past it, however much is typed.
-constexpr std::size_t kLongestNumber = 1000;
-
 // What a word typed as a bet comes to.
 struct Amount {
   enum class Verdict {
     Taken,       // a decimal numeral from 0 to kMostBet
-    NotAnAmount, // no decimal numeral, too long, or below 0
+    NotAnAmount, // no decimal numeral, or below 0
     TooLarge,    // above kMostBet, by however little
   };
   Verdict verdict = Verdict::NotAnAmount;
@@ -31,6 +28,47 @@ struct Amount {
 // other than 0 is refused (`-0` is 0, `-1e-400` is refused), as is anything
 // above kMostBet (`1000000000.00000001`); the cents are those typed, half a
 // cent up (`999999999.0049999` is 999999999, `0.145` is 0.15).
+class AmountReader {
+public:
+  // The word's next character.
+  void take(char character);
+  // What the characters taken so far come to.
+  Amount verdict() const;
+
+private:
+  // The places from the largest bet's billions down to the thousandths
+  // decide every verdict: the digits kept from the first significant one.
+  static constexpr int kPlaces = 13;
+  // An exponent larger than this moves the point past every digit of any
+  // word shorter than 10^18 characters, as far as the verdict goes.
+  static constexpr long long kFarthestPoint = 2'000'000'000'000'000'000;
+
+  // Where in the word the next character falls.
+  enum class Part { Start, Whole, Fraction, ExponentStart, Exponent, Wrong };
+
+  void takeDigit(int digit);
+  void takeAfterDigits(char character);
+  // The place, as a power of 10, of the first digit other than 0.
+  long long leadingPlace() const;
+  // The digit typed at 10 to the power `place`, the first digit other
+  // than 0 standing at `top`; 0 where none was typed.
+  int digitAt(long long place, long long top) const;
+
+  Part part = Part::Start;
+  bool minus = false;          // typed with a minus sign
+  long long digits = 0;        // digits before the exponent so far
+  long long point = -1;        // digits before the point, once typed
+  long long first = -1;        // the first digit other than 0, counted
+                               // from the word's first digit
+  long long kept = 0;          // kPlaces digits from `first`, as a number
+  int keptCount = 0;           // how many of them there are so far
+  bool beyond = false;         // a digit other than 0 after those kept
+  long long exponent = 0;      // its size, up to kFarthestPoint
+  bool exponentMinus = false;  // the exponent typed with a minus sign
+  bool exponentDigits = false; // the exponent has a digit
+};
+
+// The verdict on a whole word, as an AmountReader comes to it.
 Amount judgeAmount(std::string_view word);
 
 #endif

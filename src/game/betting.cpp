@@ -68,11 +68,11 @@ bool DeckOfCards::readBet() {
 // Whatever the word, a refusal drops the rest of its line, which would
 // otherwise answer the questions that follow.
 const char *DeckOfCards::judgeBet() {
-  std::string word;
-  if (!readWord(word)) {
+  AmountReader reader;
+  if (!readAmount(reader)) {
     return nullptr; // play has stopped: the question loop ends
   }
-  const Amount typed = judgeAmount(word);
+  const Amount typed = reader.verdict();
   if (typed.verdict != Amount::Verdict::Taken) {
     discardLine();
     return typed.verdict == Amount::Verdict::TooLarge ? tooMuch()

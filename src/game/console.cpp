@@ -16,9 +16,24 @@
 
 namespace {
 
+// No whole number the game takes is longer; a longer word is kept only
+// this far, so that what the answer holds does not grow with what is typed.
+constexpr std::size_t kLongestNumber = 1000;
+
 // White space as the C locale has it; the game does not change locales.
 bool isSpace(int character) {
   return character == ' ' || (character >= '\t' && character <= '\r');
+}
+
+// Hands `take` each character up to the next white space or the end of the
+// input, which stay unread.
+template <typename Take> void takeWord(Take take) {
+  for (int next = std::cin.peek();
+       next != std::char_traits<char>::eof() && !isSpace(next);
+       next = std::cin.peek()) {
+    take(static_cast<char>(next));
+    std::cin.get();
+  }
 }
 
 // A whole number: an optional sign and digits, within an int.
@@ -88,14 +103,19 @@ bool DeckOfCards::readWord(std::string &word) {
   if (!skipToAnswer()) {
     return false;
   }
-  for (int next = std::cin.peek();
-       next != std::char_traits<char>::eof() && !isSpace(next);
-       next = std::cin.peek()) {
+  takeWord([&word](char character) {
     if (word.size() <= kLongestNumber) {
-      word += static_cast<char>(next);
+      word += character;
     }
-    std::cin.get();
+  });
+  return true;
+}
+
+bool DeckOfCards::readAmount(AmountReader &amount) {
+  if (!skipToAnswer()) {
+    return false;
   }
+  takeWord([&amount](char character) { amount.take(character); });
   return true;
 }
 

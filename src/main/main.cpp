@@ -11,6 +11,10 @@
 #include <new>
 #include <string>
 #include <unistd.h>
+#ifdef _WIN32
+#include <vector>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -53,12 +57,41 @@ int run(int argc, char *argv[], const FileBuffer &input,
   return 0;
 }
 
-} // namespace
-
-int main(int argc, char *argv[]) {
-  std::set_new_handler(outOfMemory);
+int start(int argc, char *argv[]) {
   FileBuffer input(STDIN_FILENO);
   FileBuffer output(STDOUT_FILENO);
   const StreamSwap console(&input, &output);
   return run(argc, argv, input, output);
 }
+
+} // namespace
+
+#ifdef _WIN32
+// A narrow main gets its arguments in the ANSI code page, where what the
+// page lacks is changed to a look-alike (a fullwidth digit to a digit):
+// the arguments are taken as typed, wide, and read as UTF-8, as elsewhere.
+int wmain(int argc, wchar_t *wideArgv[]) {
+  std::set_new_handler(outOfMemory);
+  std::vector<std::string> arguments;
+  for (int at = 0; at < argc; ++at) {
+    // The size counts the NUL at the end, which the string has of its own.
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wideArgv[at], -1, nullptr,
+                                         0, nullptr, nullptr);
+    std::string &argument = arguments.emplace_back(
+        static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wideArgv[at], -1, argument.data(), size,
+                        nullptr, nullptr);
+  }
+  std::vector<char *> argv;
+  for (std::string &argument : arguments) {
+    argv.push_back(argument.data());
+  }
+  argv.push_back(nullptr);
+  return start(argc, argv.data());
+}
+#else
+int main(int argc, char *argv[]) {
+  std::set_new_handler(outOfMemory);
+  return start(argc, argv);
+}
+#endif

@@ -24,6 +24,15 @@ EM_ASYNC_JS(int, readTypedLine, (char *buffer, int size), {
 EM_JS(void, showOutput, (const char *text, int size),
       { Module.showOutput(HEAPU8.slice(text, text + size)); });
 
+// The size in bytes of the seed the page was opened with, -1 if none.
+EM_JS(int, seedSize, (), {
+  return typeof Module.seed == "string" ? lengthBytesUTF8(Module.seed) : -1;
+});
+
+// Copies the page's seed to `to`, which holds its `size` bytes and a NUL.
+EM_JS(void, copySeed, (char *to, int size),
+      { stringToUTF8(Module.seed, to, size + 1); });
+
 // Tells the page which question the game asks, by the name its answer
 // buttons carry; a page that offers no answers need not listen.
 EM_JS(void, showAsking, (const char *name), {
@@ -87,14 +96,23 @@ private:
 
 } // namespace
 
-// Plays one game, dealt as `blackjack --seed=SEED` deals it, or from the
-// clock if `seed` is null. Returns the console's exit status: 2 if the
-// seed is wrong, which the console's own words have said on standard error.
-extern "C" EMSCRIPTEN_KEEPALIVE int playInPage(const char *seed) {
+// Plays one game, dealt as `blackjack --seed=SEED` deals it with the page's
+// seed, or from the clock if it has none. The seed is copied onto the heap,
+// not the stack, so that one of any length is judged as the console judges
+// it. Returns the console's exit status: 2 if the seed is wrong, which the
+// console's own words have said on standard error.
+extern "C" EMSCRIPTEN_KEEPALIVE int playInPage() {
   std::string program = "blackjack";
-  std::string option = seed == nullptr ? "" : std::string("--seed=") + seed;
+  std::string option;
+  const int size = seedSize();
+  if (size >= 0) {
+    option = "--seed=";
+    const std::size_t from = option.size();
+    option.resize(from + static_cast<std::size_t>(size));
+    copySeed(option.data() + from, size);
+  }
   char *argv[] = {program.data(), option.data(), nullptr};
-  const Options options = readOptions(seed == nullptr ? 1 : 2, argv);
+  const Options options = readOptions(size < 0 ? 1 : 2, argv);
   if (options.action == Options::Action::Refuse) {
     return 2;
   }

@@ -30,12 +30,20 @@ const kPhones = [{ width: 390, height: 844 }, { width: 320, height: 640 }]
 const text = (page, selector) => page.$eval(selector, (e) => e.textContent);
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 
-// Waits until the log holds `expected`; fails saying what it holds.
+// Waits until the log holds `expected`; fails saying where it first
+// differs.
 async function logHolds(page, expected, timeout = 10000) {
   await page.waitForFunction((want) =>
     document.getElementById('log').textContent === want,
   { timeout, polling: 50 }, expected).catch(async () => {
-    assert.equal(await text(page, '#log'), expected);
+    const log = await text(page, '#log');
+    let at = 0;
+    while (at < log.length && log[at] === expected[at]) {
+      ++at;
+    }
+    const around = (t) => JSON.stringify(t.slice(Math.max(0, at - 80), at + 80));
+    assert.fail(`the log differs at ${at} of ${expected.length}: ` +
+      `${around(log)}, not ${around(expected)}`);
   });
 }
 
@@ -321,21 +329,42 @@ function suite(engine) {
     }
   });
 
-  test('a paste of 2,000 rounds plays to the end, the page answering',
-    () => onPage(async (page) => {
-    const input = answers(11, 2000).replace(/[^\n]*$/, ''); // whole lines
-    await page.goto(`${url}/?seed=11`);
+  // A line of 16,384 answers refused one by one, then 14,000 rounds of no
+  // bet (70,000 lines queued at once) and 2,000 rounds a player might type:
+  // the log whole, and the page's turns taken within the long line too.
+  test('a paste of a long line and 16,000 rounds plays to the end, the ' +
+    'page answering within the line', () => onPage(async (page) => {
+    const refusal = ' INVALID ANSWER  Only (h)it or (s)tay\n';
+    const input = `100\n${'x'.repeat(16384)}\ns\ny\n` +
+      '0\n2\n2\ns\ny\n'.repeat(14000) +
+      answers(11, 2000).replace(/[^\n]*$/, ''); // whole lines
+    const expected = consoleSays(19, input);
+    await page.goto(`${url}/?seed=19`);
+    await logHolds(page, consoleSays(19));
+    // How much of the log each tick of a 10 ms timer saw.
     await page.evaluate(() => {
-      window.ticks = 0;
-      setInterval(() => { window.ticks += 1; }, 10);
+      const log = document.getElementById('log');
+      window.seen = [];
+      let blocks = 0;
+      let length = 0;
+      setInterval(() => {
+        for (; blocks < log.childElementCount; ++blocks) {
+          length += log.children[blocks].textContent.length;
+        }
+        window.seen.push(length);
+      }, 10);
     });
     await paste(page, input);
-    const ticked = await page.evaluate(() => window.ticks);
     await ctrlD(page);
-    await gameOver(page, 120000);
-    assert.ok(await page.evaluate(() => window.ticks) > ticked,
-      'no timer ran while the game played');
-    await logHolds(page, consoleSays(11, input));
+    await gameOver(page, 300000);
+    await logHolds(page, expected);
+    // Where the long line's refusals lie in the log.
+    const first = expected.indexOf(refusal);
+    const last = first + 16383 * refusal.length;
+    assert.equal(expected.slice(first, last), refusal.repeat(16383));
+    const seen = await page.evaluate(() => window.seen);
+    assert.ok(seen.some((length) => length > first && length < last),
+      'no timer ran while the long line was read');
   }));
 
   test('a game that cannot load says so', () => onPage(async (page) => {

@@ -50,6 +50,26 @@ const native = path.join(consoleBuild, 'blackjack');
     seen.refusals += (said.match(/INVALID BET/g) || []).length;
     seen.reshuffles += (said.match(/re-shuffle/g) || []).length;
   }
+  // A seed of any length, longer than the game's stack and than a command
+  // line takes: with leading zeros it deals the game of the seed without
+  // them, and a wrong one is refused in the console's words, whole.
+  for (const zeros of [1309000, 1310100, 2000000]) {
+    const input = answers(19, 30);
+    const expected = spawnSync(native, ['--seed=19'], { input });
+    const actual = await play('0'.repeat(zeros) + '19', input);
+    check(`seed 19 after ${zeros} zeros`, () => {
+      assert.equal(actual.status, 0);
+      assert.ok(actual.stdout.equals(expected.stdout), 'standard output differs');
+    });
+  }
+  const wrong = '1'.repeat(1310000);
+  const refused = spawnSync(native, ['--seed=x']).stderr.toString();
+  const actual = await play(wrong, '');
+  check('a wrong seed of 1310000 digits', () => {
+    assert.equal(actual.status, 2);
+    assert.equal(actual.stderr, refused.replace("'x'", `'${wrong}'`));
+  });
+
   // The table every build checks: a seed deals the same game everywhere.
   const tests = path.join(__dirname, '..');
   const script = fs.readFileSync(path.join(tests, 'seed_answers.txt'), 'utf8');

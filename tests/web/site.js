@@ -84,8 +84,10 @@ function consoleOf(consoleBuild) {
   process.on('exit', () => fs.rmSync(folder, { recursive: true }));
   return (seed, input = '') => {
     const run = spawnSync(path.join(consoleBuild, 'blackjack'),
-      [`--seed=${seed}`],
-      { input, env: { ...process.env, LD_PRELOAD: echoing } });
+      [`--seed=${seed}`], {
+        input, env: { ...process.env, LD_PRELOAD: echoing },
+        maxBuffer: 1 << 30,
+      });
     return run.status === 0 ? run.stdout.toString()
       : run.stderr.toString().split('\n')[0];
   };
@@ -116,8 +118,9 @@ async function loadGame(site) {
     lines = input.match(/[^\n]*\n|[^\n]+$/g) || [];
     output = [];
     errors = [];
-    const status = await game.ccall('playInPage', 'number', ['string'],
-      [seed], { async: true });
+    game.seed = seed;
+    const status = await game.ccall('playInPage', 'number', [], [],
+      { async: true });
     return { stdout: Buffer.concat(output), stderr: errors.join(''), status };
   };
 }
