@@ -16,7 +16,8 @@ const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
-const { serveSite, launchBrowser } = require('../tests/web/site.js');
+const { serveSite, launchBrowser, paste, ctrlD } =
+  require('../tests/web/site.js');
 
 const [site, other, consoleBuild, nodeModules] = process.argv
   .slice(2).map((p) => path.resolve(p));
@@ -57,7 +58,7 @@ function pasted(input, cap = Infinity) {
     await page.goto(`${url}/?seed=19`);
     await page.waitForFunction((prompt) =>
       document.body.textContent.includes(prompt), {}, kPrompt);
-    await page.evaluate((text) => {
+    await page.evaluate(() => {
       const start = performance.now();
       let last = start;
       window.longest = 0;
@@ -70,13 +71,9 @@ function pasted(input, cap = Infinity) {
           window.took = now - start;
         }
       }, 10);
-      const line = document.getElementById('line');
-      const clipboardData = new DataTransfer();
-      clipboardData.setData('text/plain', text);
-      line.dispatchEvent(new ClipboardEvent('paste', { clipboardData }));
-      line.dispatchEvent(
-        new KeyboardEvent('keydown', { key: 'd', ctrlKey: true }));
-    }, input);
+    });
+    await paste(page, input);
+    await ctrlD(page);
     for (const end = Date.now() + cap; Date.now() < end;) {
       const took = await page.evaluate(() => window.took);
       if (took !== undefined) {

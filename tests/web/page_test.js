@@ -14,7 +14,7 @@ const os = require('node:os');
 const path = require('node:path');
 const { after, before, describe, test } = require('node:test');
 const { pathToFileURL } = require('node:url');
-const { serveSite, launchBrowser, consoleOf, answers } =
+const { serveSite, launchBrowser, consoleOf, paste, ctrlD, answers } =
   require('./site.js');
 
 const site = path.resolve(process.env.BLACKJACK_SITE);
@@ -60,23 +60,6 @@ async function typeLines(page, lines) {
   }
 }
 
-// Firefox's ClipboardEvent drops a clipboardData given to it: it is set on
-// the event instead.
-function paste(page, block) {
-  return page.$eval('#line', (line, pasted) => {
-    const clipboardData = new DataTransfer();
-    clipboardData.setData('text/plain', pasted);
-    const event = new ClipboardEvent('paste', { cancelable: true });
-    Object.defineProperty(event, 'clipboardData', { value: clipboardData });
-    line.dispatchEvent(event);
-  }, block);
-}
-
-async function ctrlD(page) {
-  await page.keyboard.down('Control');
-  await page.keyboard.press('KeyD');
-  await page.keyboard.up('Control');
-}
 
 // The answer buttons shown, by their answers ('leave' for Leave the
 // table), and the keyboard the field asks a phone for.

@@ -125,6 +125,24 @@ async function loadGame(site) {
   };
 }
 
+// Pastes `block` into the page's field. Firefox's ClipboardEvent drops a
+// clipboardData given to it: it is set on the event instead.
+function paste(page, block) {
+  return page.$eval('#line', (line, pasted) => {
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', pasted);
+    const event = new ClipboardEvent('paste', { cancelable: true });
+    Object.defineProperty(event, 'clipboardData', { value: clipboardData });
+    line.dispatchEvent(event);
+  }, block);
+}
+
+async function ctrlD(page) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyD');
+  await page.keyboard.up('Control');
+}
+
 // A small generator of its own, so that the answers are the same each run.
 function randomFrom(seed) {
   let state = seed >>> 0;
@@ -155,4 +173,6 @@ function answers(seed, rounds) {
   return input.slice(0, input.length - random(40));
 }
 
-module.exports = { serveSite, launchBrowser, consoleOf, loadGame, answers };
+module.exports = {
+  serveSite, launchBrowser, consoleOf, loadGame, paste, ctrlD, answers,
+};
