@@ -144,11 +144,12 @@ TEST_F(CardTable, NamesAndValuesEveryCardOnce) {
 TEST_F(CardTable, AceQuestionTakesOneOrTwoOnly) {
   const std::string chosen = "\n\n\n";
   struct Case {
-    const char *input;
+    std::string input;
     int refusals, value;
     std::string after; // what follows the refusals
     Halt halt;
   };
+  const std::string zeros(999, '0');
   const Case cases[] = {
       {"3\n0\n2\n", 2, 11, chosen, Halt::None},
       {"abc\n99999999999\n1\n", 2, 1, chosen, Halt::None},
@@ -161,6 +162,16 @@ TEST_F(CardTable, AceQuestionTakesOneOrTwoOnly) {
       // Another number keeps the rest of its line.
       {"3 2\n", 1, 11, chosen, Halt::None},
       {"+-1 2\n1\n", 1, 1, chosen, Halt::None},
+      // Judged whole, however long: leading zeros change nothing, and past
+      // the int's range the word is no number.
+      {zeros + "2\n1\n", 0, 11, chosen, Halt::None},
+      {zeros + "10 2\n1\n", 1, 11, chosen, Halt::None},
+      {zeros + zeros + "1\n", 0, 1, chosen, Halt::None},
+      {"2147483647 2\n1\n", 1, 11, chosen, Halt::None},
+      {"-2147483648 2\n1\n", 1, 11, chosen, Halt::None},
+      {"2147483648 2\n1\n", 1, 1, chosen, Halt::None},
+      {"-2147483649 2\n1\n", 1, 1, chosen, Halt::None},
+      {"1" + zeros + " 2\n1\n", 1, 1, chosen, Halt::None},
       // Lines ended as on Windows and old Macs, and tabs.
       {"3\r\n2\r\n", 1, 11, chosen, Halt::None},
       {"1.0 2\r1\r", 1, 1, chosen, Halt::None},

@@ -16,9 +16,9 @@ constexpr int kHandSlots = 26; // used as a ring: each round's hand starts
                                // where the previous round's left off
 constexpr int kBlackjack = 21;
 
-// Why the questions stopped before the player said no or ran out of money.
 class AmountReader;
 
+// Why the questions stopped before the player said no or ran out of money.
 enum class Halt {
   None,
   EndOfInput,  // standard input ended, or could no longer be read
@@ -74,7 +74,8 @@ public:
 
   // Shuffles first if fewer than four cards are left, starts a fresh pot
   // after a shuffle, reads the bet and deals. Nothing is dealt if play
-  // stops at the bet, or if the pot is empty.
+  // stops at the bet. Called for a player with money, or after a shuffle:
+  // the play-again loop turns away a player with none.
   void placeBet();
   // Counts the round, gives two cards each (dealer first) and shows the
   // dealer's first card and the player's hand and total.
@@ -182,15 +183,14 @@ private:
   // One character, the rest of its line left for the next question.
   bool readLetter(char &answer);
   // The characters up to the next white space or the end of the input,
-  // which stay unread; a word too long to be a number is cut short.
-  // False once play has stopped.
-  bool readWord(std::string &word);
-  // The same characters, each taken by `amount`, which keeps what decides
-  // the bet: a word of any length is read in the same memory.
+  // which stay unread, each taken by `amount`, which keeps what decides the
+  // bet: a word of any length is read in the same memory. False once play
+  // has stopped.
   bool readAmount(AmountReader &amount);
-  // A whole number typed as one word, within an int. False if play
-  // stopped, or if the word was no such number: then the rest of its line
-  // is dropped, so that the question can be asked again.
+  // A whole number typed as one word, within an int, judged a character at
+  // a time like the bet. False if play stopped, or if the word was no such
+  // number: then the rest of its line is dropped, so that the question can
+  // be asked again.
   bool readNumber(int &number);
   // Drops what is left of the line typed: up to a newline or a carriage
   // return, whichever comes first, so that lines ended by either are read

@@ -46,7 +46,7 @@ void AmountReader::take(char character) {
       part = Part::Wrong;
       return;
     }
-    exponentDigits = true;
+    exponentTyped = true;
     exponent = exponent > (kFarthestPoint - 9) / 10
                    ? kFarthestPoint
                    : exponent * 10 + (character - '0');
@@ -63,21 +63,21 @@ void AmountReader::takeAfterDigits(char character) {
 }
 
 void AmountReader::takeDigit(int digit) {
-  if (first < 0 && digit != 0) {
-    first = digits;
+  if (firstSignificant < 0 && digit != 0) {
+    firstSignificant = digits;
   }
-  if (first >= 0 && keptCount < kPlaces) {
+  if (firstSignificant >= 0 && keptCount < kPlaces) {
     kept = kept * 10 + digit;
     ++keptCount;
   } else if (digit != 0) {
-    beyond = true;
+    nonzeroAfterKept = true;
   }
   ++digits;
 }
 
 long long AmountReader::leadingPlace() const {
   const long long whole = point < 0 ? digits : point;
-  return whole - 1 - first + (exponentMinus ? -exponent : exponent);
+  return whole - 1 - firstSignificant + (exponentMinus ? -exponent : exponent);
 }
 
 int AmountReader::digitAt(long long place, long long top) const {
@@ -92,16 +92,16 @@ int AmountReader::digitAt(long long place, long long top) const {
   return static_cast<int>(digit % 10);
 }
 
-// Every digit from the billions to the thousandths is among those kept
-// once the leading place is at most the billions'.
+// Once the first significant digit stands at the billions or below, the
+// digits kept reach every place that decides the verdict (see kPlaces).
 Amount AmountReader::verdict() const {
   const bool numeral =
       digits > 0 && (part == Part::Whole || part == Part::Fraction ||
-                     (part == Part::Exponent && exponentDigits));
+                     (part == Part::Exponent && exponentTyped));
   if (!numeral) {
     return {Amount::Verdict::NotAnAmount, 0};
   }
-  if (first < 0) {
+  if (firstSignificant < 0) {
     return {Amount::Verdict::Taken, 0}; // 0, whatever its sign
   }
   if (minus) {
@@ -109,13 +109,13 @@ Amount AmountReader::verdict() const {
   }
   const long long top = leadingPlace();
   if (top > 9) {
-    return {Amount::Verdict::TooLarge, 0}; // ten digits before the point
+    return {Amount::Verdict::TooLarge, 0}; // eleven digits before the point
   }
   long long units = 0;
   for (long long place = 9; place >= 0; --place) {
     units = units * 10 + digitAt(place, top);
   }
-  bool fraction = beyond;
+  bool fraction = nonzeroAfterKept;
   for (long long place = std::min(top, -1LL); place > top - keptCount;
        --place) {
     fraction = fraction || digitAt(place, top) != 0;

@@ -36,9 +36,12 @@ public:
   Amount verdict() const;
 
 private:
-  // The places from the largest bet's billions down to the thousandths
-  // decide every verdict: the digits kept from the first significant one.
-  static constexpr int kPlaces = 13;
+  // How many digits are kept from the first significant one: enough to
+  // reach the thousandths, which round the cents, from the hundred
+  // millions. A first digit at the billions or above makes a bet of
+  // kMostBet or more, too large with any fraction, so there the twelve
+  // reach the hundredths and no further digit changes the verdict.
+  static constexpr int kPlaces = 12;
   // An exponent larger than this moves the point past every digit of any
   // word shorter than 10^18 characters, as far as the verdict goes.
   static constexpr long long kFarthestPoint = 2'000'000'000'000'000'000;
@@ -55,17 +58,17 @@ private:
   int digitAt(long long place, long long top) const;
 
   Part part = Part::Start;
-  bool minus = false;          // typed with a minus sign
-  long long digits = 0;        // digits before the exponent so far
-  long long point = -1;        // digits before the point, once typed
-  long long first = -1;        // the first digit other than 0, counted
-                               // from the word's first digit
-  long long kept = 0;          // kPlaces digits from `first`, as a number
-  int keptCount = 0;           // how many of them there are so far
-  bool beyond = false;         // a digit other than 0 after those kept
-  long long exponent = 0;      // its size, up to kFarthestPoint
-  bool exponentMinus = false;  // the exponent typed with a minus sign
-  bool exponentDigits = false; // the exponent has a digit
+  bool minus = false;              // typed with a minus sign
+  long long digits = 0;            // digits before the exponent so far
+  long long point = -1;            // digits before the point, once typed
+  long long firstSignificant = -1; // index among the digits of the first
+                                   // one other than 0
+  long long kept = 0;              // kPlaces digits from it, as a number
+  int keptCount = 0;               // how many of them there are so far
+  bool nonzeroAfterKept = false;   // a digit other than 0 after those kept
+  long long exponent = 0;          // its size, up to kFarthestPoint
+  bool exponentMinus = false;      // the exponent typed with a minus sign
+  bool exponentTyped = false;      // the exponent has a digit
 };
 
 // The verdict on a whole word, as an AmountReader comes to it.

@@ -26,10 +26,11 @@ const char *tooMuch() {
 
 double toCents(double amount) { return std::round(amount * 100) / 100; }
 
-// Fifteen significant digits, as printf's %.15g: every amount the game
-// holds to the cent, and no more, so that the binary fraction's noise
-// (0.145 is held as 0.14499999999999999) does not show.
-std::string fifteenDigits(double amount) {
+// Money as the player reads it: fifteen significant digits, as printf's
+// %.15g, show every amount the game holds to the cent, and no more, so
+// that the binary fraction's noise (0.145 is held as 0.14499999999999999)
+// does not show.
+std::string asMoney(double amount) {
   char text[32];
   std::snprintf(text, sizeof text, "%.15g", amount);
   return text;
@@ -45,15 +46,12 @@ void DeckOfCards::placeBet() {
   }
   if (games < 1) {
     pot = kStartingPot;
-    std::cout << " You have a starting pot of $" << fifteenDigits(pot)
-              << std::endl;
+    std::cout << " You have a starting pot of $" << asMoney(pot) << std::endl;
     std::cout << " How much would you like to bet ?" << std::endl;
-  } else if (pot > 0) {
-    std::cout << "You have $" << fifteenDigits(pot)
+  } else {
+    std::cout << "You have $" << asMoney(pot)
               << " money in your pot. How much would you like to bet? "
               << std::endl;
-  } else {
-    return; // no money: the play-again loop turns such a player away first
   }
   if (readBet()) {
     deal();

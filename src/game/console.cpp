@@ -4,21 +4,20 @@
 // on nothing more is read and no question is asked, however deep in a
 // round play was.
 //
-// Answers are read character by character, not by the C++ library's
-// number parser, so that the game reads the same with every library.
+// Answers are read a character at a time, never through a stream's own
+// number reading, so that the game reads the same with every C++ library
+// and no answer holds more memory than its verdict needs.
 #include "deck_of_cards.h"
 
 #include "amount.h"
 
-#include <charconv>
+#include <algorithm>
 #include <iostream>
+#include <limits>
+#include <optional>
 #include <string_view>
 
 namespace {
-
-// No whole number the game takes is longer; a longer word is kept only
-// this far, so that what the answer holds does not grow with what is typed.
-constexpr std::size_t kLongestNumber = 1000;
 
 // White space as the C locale has it; the game does not change locales.
 bool isSpace(int character) {
@@ -36,19 +35,45 @@ template <typename Take> void takeWord(Take take) {
   }
 }
 
-// A whole number: an optional sign and digits, within an int.
-bool parse(const std::string &word, int &number) {
-  const char *first = word.data();
-  const char *const last = first + word.size();
-  if (first != last && *first == '+') {
-    ++first; // from_chars takes a minus only
-    if (first != last && *first == '-') {
-      return false;
+// A whole number within an int, typed as one word, taken a character at a
+// time: an optional sign, then digits, as many leading zeros as typed. Its
+// size stops growing once past the int's range, so a word of any length is
+// judged in the same memory.
+class WholeNumberReader {
+public:
+  void take(char character) {
+    const bool sign = character == '+' || character == '-';
+    if (sign && !signTyped && !digitTyped) {
+      signTyped = true;
+      minus = character == '-';
+    } else if (character >= '0' && character <= '9') {
+      size = std::min(size * 10 + (character - '0'), kPastRange);
+      digitTyped = true;
+    } else {
+      wrong = true;
     }
   }
-  const auto [stop, error] = std::from_chars(first, last, number);
-  return error == std::errc() && stop == last;
-}
+  // The number, or nothing if the word is no whole number within an int.
+  std::optional<int> value() const {
+    using Limits = std::numeric_limits<int>;
+    const long long most =
+        minus ? -static_cast<long long>(Limits::min()) : Limits::max();
+    if (wrong || !digitTyped || size > most) {
+      return std::nullopt;
+    }
+    return static_cast<int>(minus ? -size : size);
+  }
+
+private:
+  // Past every int's size, and small enough to take one more digit.
+  static constexpr long long kPastRange = 1LL << 40;
+
+  bool signTyped = false;  // a sign came before the digits
+  bool minus = false;      // that sign was a minus
+  bool digitTyped = false; // a number needs at least one digit
+  bool wrong = false;      // a character out of place: no number at all
+  long long size = 0;      // the digits' value, up to kPastRange
+};
 
 } // namespace
 
@@ -98,19 +123,6 @@ bool DeckOfCards::readLetter(char &answer) {
   return true;
 }
 
-bool DeckOfCards::readWord(std::string &word) {
-  word.clear();
-  if (!skipToAnswer()) {
-    return false;
-  }
-  takeWord([&word](char character) {
-    if (word.size() <= kLongestNumber) {
-      word += character;
-    }
-  });
-  return true;
-}
-
 bool DeckOfCards::readAmount(AmountReader &amount) {
   if (!skipToAnswer()) {
     return false;
@@ -120,11 +132,13 @@ bool DeckOfCards::readAmount(AmountReader &amount) {
 }
 
 bool DeckOfCards::readNumber(int &number) {
-  std::string word;
-  if (!readWord(word)) {
+  if (!skipToAnswer()) {
     return false;
   }
-  if (word.size() <= kLongestNumber && parse(word, number)) {
+  WholeNumberReader reader;
+  takeWord([&reader](char character) { reader.take(character); });
+  if (const std::optional<int> typed = reader.value()) {
+    number = *typed;
     return true;
   }
   discardLine();

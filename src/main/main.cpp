@@ -31,8 +31,10 @@ int fail(const char *what, int error) {
   return 1;
 }
 
-int run(int argc, char *argv[], const FileBuffer &input,
-        const FileBuffer &output) {
+// Does what the command line asks, on standard streams already in place;
+// gives the exit status.
+int actOnCommandLine(int argc, char *argv[], const FileBuffer &input,
+                     const FileBuffer &output) {
   const Options options = readOptions(argc, argv);
   switch (options.action) {
   case Options::Action::Refuse:
@@ -57,11 +59,13 @@ int run(int argc, char *argv[], const FileBuffer &input,
   return 0;
 }
 
-int start(int argc, char *argv[]) {
+// Puts standard input and output on the program's own stream buffers over
+// the file descriptors, which keep the error of a failed read or write.
+int runOnConsole(int argc, char *argv[]) {
   FileBuffer input(STDIN_FILENO);
   FileBuffer output(STDOUT_FILENO);
   const StreamSwap console(&input, &output);
-  return run(argc, argv, input, output);
+  return actOnCommandLine(argc, argv, input, output);
 }
 
 } // namespace
@@ -87,11 +91,11 @@ int wmain(int argc, wchar_t *wideArgv[]) {
     argv.push_back(argument.data());
   }
   argv.push_back(nullptr);
-  return start(argc, argv.data());
+  return runOnConsole(argc, argv.data());
 }
 #else
 int main(int argc, char *argv[]) {
   std::set_new_handler(outOfMemory);
-  return start(argc, argv);
+  return runOnConsole(argc, argv);
 }
 #endif

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstring>
 #include <getopt.h>
+#include <limits>
 #include <string>
 #include <unistd.h>
 
@@ -46,7 +47,11 @@ std::string refusal(char *argv[]) {
   }
 }
 
-// A seed is a whole number in the generator's range: digits only.
+// The generator takes any unsigned 32-bit seed.
+constexpr std::uint32_t kMostSeed = std::numeric_limits<std::uint32_t>::max();
+
+// A seed is a whole number in the generator's range: digits only, read by
+// std::from_chars, which reads alike in every C++ library and locale.
 bool readSeed(const char *text, std::uint32_t &seed) {
   const char *const end = text + std::strlen(text);
   const auto [stop, error] = std::from_chars(text, end, seed);
@@ -64,8 +69,8 @@ Options readOptions(int argc, char *argv[]) {
     switch (option) {
     case 's':
       if (!readSeed(optarg, options.seed.emplace())) {
-        return refuse("the seed must be a whole number from 0 to 4294967295, "
-                      "not '" +
+        return refuse("the seed must be a whole number from 0 to " +
+                      std::to_string(kMostSeed) + ", not '" +
                       std::string(optarg) + "'");
       }
       break;
