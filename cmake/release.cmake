@@ -41,10 +41,6 @@ function(zip_folder parent name zip)
   endif()
 endfunction()
 
-file(STRINGS ${source}/CMakeLists.txt project REGEX "^project\\(blackjack")
-string(REGEX MATCH "VERSION ([0-9.]+)" project "${project}")
-set(version ${CMAKE_MATCH_1})
-
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${source}
                   OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
@@ -55,14 +51,17 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   endif()
   set(ENV{SOURCE_DATE_EPOCH} ${epoch})
 endif()
-message(STATUS "release: blackjack ${version}, "
-               "SOURCE_DATE_EPOCH=$ENV{SOURCE_DATE_EPOCH}")
 
 file(REMOVE_RECURSE ${work} ${dist})
 file(MAKE_DIRECTORY ${dist} ${work}/stage)
 
-# Linux: the .deb, the program's tarball and the source tarball.
+# Linux: the .deb, the program's tarball and the source tarball. The
+# version is the one the configured project gives its packages.
 step("configure for Linux" ${CMAKE_COMMAND} --preset default -B ${work}/linux)
+include(${work}/linux/CPackConfig.cmake)
+set(version ${CPACK_PACKAGE_VERSION})
+message(STATUS "release: blackjack ${version}, "
+               "SOURCE_DATE_EPOCH=$ENV{SOURCE_DATE_EPOCH}")
 step("build for Linux" ${CMAKE_COMMAND} --build ${work}/linux)
 step("make the .deb" ${CMAKE_COMMAND} -E chdir ${work}/linux cpack -G DEB)
 step("make the program's tarball" ${CMAKE_COMMAND} -E chdir ${work}/linux
