@@ -7,12 +7,15 @@
 // loading. Each line is written into the log when the game reads it, so the
 // log holds exactly what the console shows. The game tells the page which
 // question it asks, and the page offers that question's answers alone.
+// The page, this script and the game each say their release, and no game
+// starts unless all three are of one.
 'use strict';
 
 (() => {
+  const kRelease = '@PROJECT_VERSION@';
   const byId = (id) => document.getElementById(id);
-  const [table, log, status, line, again, leave] =
-    ['table', 'log', 'status', 'line', 'again', 'leave'].map(byId);
+  const [table, log, status, line, again, leave, reload] =
+    ['table', 'log', 'status', 'line', 'again', 'leave', 'reload'].map(byId);
   const answers = [...document.querySelectorAll('#answers [data-answer]')];
   // Shown as text: control characters as their pictures (U+2400...), so
   // that a NUL cannot cut the seed short before the game judges it.
@@ -31,14 +34,9 @@
   let asked = null; // the question the game asks: its buttons' data-for
   let offering; // the question whose answers the buttons show
 
+  // The buttons first: they may take rows from the log, whose end is then
+  // scrolled into view.
   function showLog() {
-    if (unshown !== '') {
-      const block = document.createElement('div');
-      block.textContent = unshown;
-      log.append(block);
-      unshown = '';
-      log.scrollTop = log.scrollHeight;
-    }
     if (offering !== asked) {
       offering = asked;
       for (const button of answers) {
@@ -48,8 +46,52 @@
       // decimal pad may write with a comma.
       line.inputMode = asked === 'ace' ? 'numeric' : 'text';
     }
+    if (unshown !== '') {
+      const block = document.createElement('div');
+      // The answers' hints, as "(h|s)", kept whole: a line may break after
+      // a bar, and Firefox does.
+      unshown.split(/(\(\w\|\w\))/).forEach((part, at) => {
+        if (at % 2 === 0) {
+          block.append(part);
+        } else {
+          const hint = block.appendChild(document.createElement('span'));
+          hint.className = 'whole';
+          hint.textContent = part;
+        }
+      });
+      log.append(block);
+      unshown = '';
+    }
+    showEnd();
     line.scrollIntoView({ block: 'nearest' });
   }
+
+  // The end of the log is brought into view whenever its box changes (the
+  // buttons, the status, the rules, an on-screen keyboard), unless the
+  // player has scrolled back to read. That is judged from scrolling that
+  // follows the player's own wheel, keys or touch, up to their next answer:
+  // a box that shrinks, or the page's own scrolling, says nothing of it.
+  let readingBack = false;
+  let playerScrolls = false;
+  function showEnd() {
+    if (!readingBack) {
+      log.scrollTop = log.scrollHeight;
+    }
+  }
+  for (const type of ['wheel', 'touchmove', 'keydown']) {
+    log.addEventListener(type, () => { playerScrolls = true; },
+      { passive: true });
+  }
+  log.addEventListener('scroll', () => {
+    if (playerScrolls) {
+      readingBack = log.scrollHeight - log.scrollTop - log.clientHeight > 1;
+    }
+  });
+  byId('rules').addEventListener('toggle', showEnd);
+
+  // Busy while the game plays on, and not while it waits for the player:
+  // a screen reader may wait for the log to settle.
+  const busy = (on) => log.setAttribute('aria-busy', String(on));
 
   // ---- Lines the player sends -------------------------------------------
   // Lines are taken from the front by an index, so that each costs the
@@ -66,6 +108,7 @@
     if (give !== null) {
       const take = give;
       give = null;
+      busy(true);
       take(text);
     } else {
       waiting.push(text);
@@ -81,6 +124,8 @@
       }
     }
     recalled = sent.length;
+    readingBack = false;
+    playerScrolls = false;
     send(text + '\n');
   }
 
@@ -109,6 +154,7 @@
     } else if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
       recall(event.key === 'ArrowUp' ? -1 : 1);
     } else if (event.key === 'PageUp' || event.key === 'PageDown') {
+      playerScrolls = true;
       const page = log.clientHeight * 0.9;
       log.scrollBy(0, event.key === 'PageUp' ? -page : page);
     } else if (event.ctrlKey && (event.key === 'd' || event.key === 'D')) {
@@ -179,6 +225,7 @@
   async function nextLine() {
     if (unread === waiting.length) {
       showLog();
+      busy(false);
       const text = await new Promise((take) => { give = take; });
       turnTaken = performance.now();
       return text;
@@ -232,13 +279,19 @@
   async function play() {
     playing = true;
     log.textContent = '';
+    busy(true);
     errors = [];
     enable(true);
     game.seed = seed; // read from here onto the heap, however long
     const code = await game.ccall('playInPage', 'number', [], [],
       { async: true });
+    if (code === kTwoReleases) {
+      twoReleases(game.gameRelease);
+      return;
+    }
     asked = null;
     showLog();
+    busy(false);
     dropWaiting();
     rest = new Uint8Array(0);
     playing = false;
@@ -246,14 +299,41 @@
     again.focus();
     // A refused seed: the game's reason, and the next game from the clock,
     // as the address then says.
-    status.textContent = code === 0 ? 'The game is over.' : errors[0];
+    status.textContent = code === 0 ? 'The game is over.' : refusal(errors[0]);
     if (code !== 0) {
       seed = null;
       forgetSeed();
     }
-    // The status takes room from the log: its last line stays in view.
-    log.scrollTop = log.scrollHeight;
+    showEnd();
   }
+
+  // The console's reason for a refused seed, the seed in it cut to its
+  // start, an ellipsis and its length where it is long.
+  const kSeedShown = 40;
+  function refusal(reason) {
+    if (seed.length <= kSeedShown) {
+      return reason;
+    }
+    const pairs = seed.match(/[\ud800-\udbff][\udc00-\udfff]/g);
+    const length = seed.length - (pairs ? pairs.length : 0);
+    const start = seed.slice(0, kSeedShown).replace(/[\ud800-\udbff]$/, '');
+    return reason.replace(seed, () => `${start}… (${length} characters)`);
+  }
+
+  // A page, script or game of another release (an earlier one may say
+  // none): a reload fetches one whole.
+  const kTwoReleases = 3; // what the game returns for a page not its own
+  function twoReleases(other = 'an earlier one') {
+    status.textContent = `This page holds two releases of the game ` +
+      `(${kRelease} and ${other}): reload it to play.`;
+    enable(false);
+    again.hidden = true;
+    reload.hidden = false;
+    reload.focus();
+    busy(false);
+    showEnd();
+  }
+  reload.addEventListener('click', () => location.reload());
 
   function forgetSeed() {
     const address = new URL(location.href);
@@ -278,6 +358,8 @@
       'to try again.';
     enable(false);
     again.hidden = true;
+    busy(false);
+    showEnd();
   }
 
   // Served, the page can be installed and play offline. From disk neither
@@ -301,12 +383,12 @@
   // Keys typed from now on are kept, and reach the game once it is ready.
   function load() {
     const script = document.createElement('script');
-    script.src = 'blackjack.js';
+    script.src = `blackjack.js?v=${kRelease}`;
     script.addEventListener('error', cannotStart);
     script.addEventListener('load', async () => {
       try {
         game = await createGame({
-          readLine, showOutput, asking,
+          pageRelease: kRelease, readLine, showOutput, asking,
           printErr: (text) => errors.push(text),
           onAbort: cannotStart,
         });
@@ -324,6 +406,7 @@
   // The table fits what the screen shows, above an on-screen keyboard.
   function fitScreen() {
     table.style.height = `${window.visualViewport.height}px`;
+    showEnd();
     line.scrollIntoView({ block: 'nearest' });
   }
   if (window.visualViewport) {
@@ -331,5 +414,10 @@
     fitScreen();
   }
   line.focus();
-  load();
+  const pageRelease = document.documentElement.dataset.release;
+  if (pageRelease === kRelease) {
+    load();
+  } else {
+    twoReleases(pageRelease);
+  }
 })();

@@ -4,6 +4,7 @@
 // page calls playInPage() for every new game; the game itself is the
 // console's.
 #include "deck_of_cards.h"
+#include "file_buffer.h"
 #include "options.h"
 #include "stream_swap.h"
 
@@ -32,6 +33,11 @@ EM_JS(int, seedSize, (), {
 // Copies the page's seed to `to`, which holds its `size` bytes and a NUL.
 EM_JS(void, copySeed, (char *to, int size),
       { stringToUTF8(Module.seed, to, size + 1); });
+
+// True if the page that loaded the game is of the game's own release: a
+// page of another could hand it the seed another way, or none.
+EM_JS(bool, pageOfThisRelease, (),
+      { return Module.pageRelease == Module.gameRelease; });
 
 // Tells the page which question the game asks, by the name its answer
 // buttons carry; a page that offers no answers need not listen.
@@ -100,8 +106,13 @@ private:
 // seed, or from the clock if it has none. The seed is copied onto the heap,
 // not the stack, so that one of any length is judged as the console judges
 // it. Returns the console's exit status: 2 if the seed is wrong, which the
-// console's own words have said on standard error.
+// console's own words have said on standard error; 3, with nothing played,
+// if the page is of another release.
 extern "C" EMSCRIPTEN_KEEPALIVE int playInPage() {
+  if (!pageOfThisRelease()) {
+    complain("the page and its game are of two releases: reload the page");
+    return 3;
+  }
   std::string program = "blackjack";
   std::string option;
   const int size = seedSize();

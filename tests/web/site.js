@@ -18,17 +18,19 @@ const kTypes = {
 };
 
 // Serves the site's folder, and nothing else; resolves to the server, its
-// address, and serve(folder), which serves another folder from then on, or
-// with null drops every connection, as a network that is down.
+// address, and serve(folder, {dated, drop}), which serves another folder
+// from then on (dated: its files' Last-Modified; drop: a file not served),
+// or with null drops every connection, as a network that is down.
 function serveSite(site) {
   let root = site;
+  let options = {};
   const server = http.createServer((request, response) => {
-    if (root === null) {
+    const name = path.basename(new URL(request.url, 'http://x').pathname)
+      || 'index.html';
+    if (root === null || name === options.drop) {
       request.socket.destroy();
       return;
     }
-    const name = path.basename(new URL(request.url, 'http://x').pathname)
-      || 'index.html';
     const file = path.join(root, name);
     if (!fs.existsSync(file)) {
       response.writeHead(404).end();
@@ -36,6 +38,7 @@ function serveSite(site) {
     }
     response.writeHead(200, {
       'Content-Type': kTypes[path.extname(name)] || 'application/octet-stream',
+      ...(options.dated && { 'Last-Modified': options.dated.toUTCString() }),
     });
     response.end(fs.readFileSync(file));
   });
@@ -43,25 +46,39 @@ function serveSite(site) {
     server.listen(0, '127.0.0.1', () => resolve({
       server,
       url: `http://127.0.0.1:${server.address().port}`,
-      serve: (folder) => { root = folder; },
+      serve: (folder, given = {}) => { root = folder; options = given; },
     }));
   });
+}
+
+// The release the site's page says it is.
+const releaseOf = (site) => fs.readFileSync(path.join(site, 'index.html'),
+  'utf8').match(/data-release="([^"]*)"/)?.[1];
+
+// What a test needs from outside, or one line that says what is missing.
+function needed(file, install) {
+  if (!fs.existsSync(file)) {
+    throw new Error(`${file} is missing: ${install}`);
+  }
+  return file;
 }
 
 // Debian's Chromium or Firefox ESR, headless, on a profile of their own:
 // Chromium with nothing that reaches for the network (as root it needs
 // --no-sandbox), Firefox driven over WebDriver BiDi.
 function launchBrowser(engine, nodeModules) {
-  const puppeteer = require(path.join(nodeModules, 'puppeteer-core'));
+  const puppeteer = require(needed(path.join(nodeModules, 'puppeteer-core'),
+    '(cd web && npm ci)'));
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'blackjack-page-'));
   if (engine === 'firefox') {
     return puppeteer.launch({
-      browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
+      browser: 'firefox',
+      executablePath: needed('/usr/bin/firefox-esr', 'apt-get install firefox-esr'),
       headless: true, userDataDir: profile,
     });
   }
   return puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
+    executablePath: needed('/usr/bin/chromium', 'apt-get install chromium'),
     headless: true,
     userDataDir: profile,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic',
@@ -79,8 +96,8 @@ function consoleOf(consoleBuild) {
   // is preloaded from a copy in a folder of our own.
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'echo-'));
   const echoing = path.join(folder, 'terminal_echo.so');
-  fs.copyFileSync(path.join(consoleBuild, 'tests', 'libterminal_echo.so'),
-    echoing);
+  fs.copyFileSync(needed(path.join(consoleBuild, 'tests', 'libterminal_echo.so'),
+    'cmake --workflow --preset test'), echoing);
   process.on('exit', () => fs.rmSync(folder, { recursive: true }));
   return (seed, input = '') => {
     const run = spawnSync(path.join(consoleBuild, 'blackjack'),
@@ -103,6 +120,7 @@ async function loadGame(site) {
   let output = [];
   let errors = [];
   const game = await require(path.join(site, 'blackjack.js'))({
+    pageRelease: releaseOf(site),
     readLine: async (size) => {
       if (rest.length === 0 && lines.length > 0) {
         rest = Buffer.from(lines.shift());
@@ -173,6 +191,5 @@ function answers(seed, rounds) {
   return input.slice(0, input.length - random(40));
 }
 
-module.exports = {
-  serveSite, launchBrowser, consoleOf, loadGame, paste, ctrlD, answers,
-};
+module.exports = { serveSite, releaseOf, needed, launchBrowser, consoleOf,
+  loadGame, paste, ctrlD, answers };

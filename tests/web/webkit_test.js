@@ -13,7 +13,7 @@ const net = require('node:net');
 const path = require('node:path');
 const { after, before, test } = require('node:test');
 const { pathToFileURL } = require('node:url');
-const { serveSite, consoleOf } = require('./site.js');
+const { serveSite, needed, consoleOf } = require('./site.js');
 
 const site = path.resolve(process.env.BLACKJACK_SITE);
 const consoleSays = consoleOf(path.resolve(process.env.BLACKJACK_CONSOLE_BUILD));
@@ -67,12 +67,9 @@ const freePort = () => new Promise((resolve) => {
   });
 });
 
-// Polls `check` until it holds, for at most `timeout` ms.
-async function until(check, timeout = 15000) {
-  for (const end = Date.now() + timeout; Date.now() < end;) {
-    if (await check()) {
-      return;
-    }
+// Polls `check` until it holds; a hang fails the whole run.
+async function until(check) {
+  while (!await check()) {
     await new Promise((resume) => setTimeout(resume, 50));
   }
 }
@@ -82,7 +79,8 @@ let server;
 let url;
 before(async () => {
   ({ server, url } = await serveSite(site));
-  const xvfb = start('Xvfb', ['-displayfd', '3', '-nolisten', 'tcp'],
+  needed('/usr/bin/WebKitWebDriver', 'apt-get install webkit2gtk-driver');
+  const xvfb = start(needed('/usr/bin/Xvfb', 'apt-get install xvfb'), ['-displayfd', '3', '-nolisten', 'tcp'],
     { stdio: ['ignore', 'ignore', 'inherit', 'pipe'] });
   const display = await new Promise((resolve) =>
     xvfb.stdio[3].once('data', (data) => resolve(`:${String(data).trim()}`)));
@@ -106,13 +104,16 @@ after(async () => {
 const read = (id) =>
   driver.run('return document.getElementById(arguments[0]).textContent', id);
 
+// Once the game waits for the player, or is over, the log holds `expected`.
 async function logHolds(expected) {
-  await until(async () => await read('log') === expected);
+  await until(async () => await driver.run('return document.getElementById(' +
+    '"log").getAttribute("aria-busy")') === 'false');
   assert.equal(await read('log'), expected);
 }
 
+// Once the game has stopped, the status says `expected`.
 async function statusSays(expected) {
-  await until(async () => await read('status') === expected);
+  await until(async () => !['', 'Loading...'].includes(await read('status')));
   assert.equal(await read('status'), expected);
 }
 
