@@ -285,10 +285,6 @@
     game.seed = seed; // read from here onto the heap, however long
     const code = await game.ccall('playInPage', 'number', [], [],
       { async: true });
-    if (code === kTwoReleases) {
-      twoReleases(game.gameRelease);
-      return;
-    }
     asked = null;
     showLog();
     busy(false);
@@ -321,8 +317,9 @@
   }
 
   // A page, script or game of another release (an earlier one may say
-  // none): a reload fetches one whole.
-  const kTwoReleases = 3; // what the game returns for a page not its own
+  // none): a reload fetches one whole, once the new release's worker has
+  // taken over from one that mixed them. The game itself plays for no page
+  // of another release, for the pages that came before this check.
   function twoReleases(other = 'an earlier one') {
     status.textContent = `This page holds two releases of the game ` +
       `(${kRelease} and ${other}): reload it to play.`;
@@ -396,9 +393,13 @@
         cannotStart();
         return;
       }
+      whenIdle(offerOffline);
+      if (game.gameRelease !== kRelease) {
+        twoReleases(game.gameRelease);
+        return;
+      }
       status.textContent = '';
       play();
-      whenIdle(offerOffline);
     });
     document.body.append(script);
   }
