@@ -325,14 +325,15 @@ function suite(engine) {
     }
   });
 
-  // A line of 16,384 answers refused one by one, then 200 rounds a player
+  // A line of 16,384 answers refused one by one, then 1,000 rounds a player
   // might type: the log whole, and the page's turns taken within the long
-  // line too. Pastes of thousands of rounds are the benchmark's.
-  test('a paste of a long line and 200 rounds plays to the end, the ' +
-    'page answering within the line', () => onPage(async (page) => {
+  // line and between the lines after it. Longer pastes are the benchmark's.
+  test('a paste of a long line and 1,000 rounds plays to the end, the ' +
+    'page answering within the line and between lines', () =>
+    onPage(async (page) => {
     const refusal = ' INVALID ANSWER  Only (h)it or (s)tay\n';
     const input = `100\n${'x'.repeat(16384)}\ns\ny\n` +
-      answers(11, 200).replace(/[^\n]*$/, ''); // whole lines
+      answers(11, 1000).replace(/[^\n]*$/, ''); // whole lines
     const expected = consoleSays(19, input);
     await page.goto(`${url}/?seed=19`);
     await logHolds(page, consoleSays(19));
@@ -360,6 +361,9 @@ function suite(engine) {
     const seen = await page.evaluate(() => window.seen);
     assert.ok(seen.some((length) => length > first && length < last),
       'no timer ran while the long line was read');
+    const rounds = expected.indexOf('Games = ', last); // after the line
+    assert.ok(seen.some((length) => length > rounds && length < expected.length),
+      'no timer ran while the lines after it were read');
   }));
 
   test('a game that cannot load says so', () => onPage(async (page) => {

@@ -10,12 +10,13 @@ const { spawnSync } = require('node:child_process');
 const { createHash } = require('node:crypto');
 const fs = require('node:fs');
 const path = require('node:path');
-const { loadGame, answers } = require('./site.js');
+const { needed, loadGame, answers } = require('./site.js');
 
 const [site, consoleBuild] = process.argv.slice(2).map((p) => path.resolve(p));
 const native = path.join(consoleBuild, 'blackjack');
 
 (async () => {
+  needed(native, 'cmake --workflow --preset test');
   const play = await loadGame(site);
   const seeds = ['0', '1', '19', '4294967295'];
   for (let seed = 2; seeds.length < 20; seed += 7919) {
