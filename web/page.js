@@ -73,6 +73,11 @@
   // a box that shrinks, or the page's own scrolling, says nothing of it.
   let readingBack = false;
   let playerScrolls = false;
+  // The player follows the game again: at an answer, or a new game.
+  function followEnd() {
+    readingBack = false;
+    playerScrolls = false;
+  }
   function showEnd() {
     if (!readingBack) {
       log.scrollTop = log.scrollHeight;
@@ -124,8 +129,7 @@
       }
     }
     recalled = sent.length;
-    readingBack = false;
-    playerScrolls = false;
+    followEnd();
     send(text + '\n');
   }
 
@@ -279,6 +283,7 @@
   async function play() {
     playing = true;
     log.textContent = '';
+    followEnd();
     busy(true);
     errors = [];
     enable(true);
