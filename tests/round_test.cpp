@@ -237,7 +237,7 @@ std::vector<Asking> asked;
 TEST_F(Round, EachQuestionIsToldAsItIsAsked) {
   DeckOfCards game;
   stackDeck(game, {10, kAceOfClubs, 7, 6, 15});
-  game.onAsk = [](Asking kind) { asked.push_back(kind); };
+  game.onAsk = [](const DeckOfCards &, Asking kind) { asked.push_back(kind); };
   asked.clear();
   play(game, "abc\n100\n7\n2\nh\nq\ns\nx\nn\n");
   EXPECT_EQ(asked, (std::vector<Asking>{Asking::Bet, Asking::AceValue,

@@ -45,6 +45,15 @@ constexpr Card kCards[kDeckSize] = {
 
 } // namespace
 
+int cardNamed(std::string_view name) {
+  for (int number = 1; number <= kDeckSize; ++number) {
+    if (name == kCards[number - 1].name) {
+      return number;
+    }
+  }
+  return 0;
+}
+
 // Naming reads the slot as a card number, 1 to 52: every caller has just
 // taken that card from the deck and put it there.
 void DeckOfCards::nameDealerCard() {

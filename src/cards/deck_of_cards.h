@@ -8,6 +8,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 constexpr int kDeckRows = 4;     // suits
 constexpr int kDeckColumns = 13; // ranks
@@ -17,6 +18,10 @@ constexpr int kHandSlots = 26; // used as a ring: each round's hand starts
 constexpr int kBlackjack = 21;
 
 class AmountReader;
+
+// The number, 1 to 52, of the card with this name in the card table; 0 for
+// any other text, as the blank name of an empty slot.
+int cardNamed(std::string_view name);
 
 // Why the questions stopped before the player said no or ran out of money.
 enum class Halt {
@@ -115,9 +120,13 @@ public:
   int userFirst = 0;           // slot of the player's first card this round
   int dealerFirst = 0;         // slot of the dealer's first card this round
   Halt halt = Halt::None;      // why play stopped early, if it did
-  // Told of each question as it is first asked; the console leaves it
-  // unset, the page shows the question's answers.
-  void (*onAsk)(Asking) = nullptr;
+  // Told of each question as it is first asked, with the record as it
+  // stands; the console leaves it unset, the page shows the question's
+  // answers and the table.
+  void (*onAsk)(const DeckOfCards &, Asking) = nullptr;
+
+  // The slot after `slot` in a hand's ring.
+  static constexpr int slotAfter(int slot) { return (slot + 1) % kHandSlots; }
 
 private:
   // Said when a hit, or the dealer's draw or a deal, finds the deck used up.
@@ -147,7 +156,6 @@ private:
   void reshuffle(const char *endOfDeckMessage);
 
   // ---- Hand slots: each hand is a ring of kHandSlots ----------------------
-  static constexpr int slotAfter(int slot) { return (slot + 1) % kHandSlots; }
   // Moves a hand position on to its next slot, wrapping round after the
   // last, and empties that slot.
   static void nextSlot(int &position, std::string (&faces)[kHandSlots],
@@ -207,7 +215,7 @@ private:
 template <typename Attempt>
 bool DeckOfCards::askUntil(Asking kind, Attempt attempt) {
   if (onAsk != nullptr) {
-    onAsk(kind);
+    onAsk(*this, kind);
   }
   for (;;) {
     const char *const refusal = attempt();

@@ -4,6 +4,7 @@
 #include "amount.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -134,4 +135,10 @@ Amount judgeAmount(std::string_view word) {
     reader.take(character);
   }
   return reader.verdict();
+}
+
+std::string asMoney(double amount) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", amount);
+  return text;
 }

@@ -1,11 +1,12 @@
-// Amounts of money as the player types them: a word judged on its digits
-// exactly, never through a double, and taken in whole cents. A word is
-// taken a character at a time and only what decides its value is kept, so
-// that a word of any length is judged in the same small memory. Nothing
-// here reads a stream or knows the game.
+// Amounts of money as the player types them and as the game prints them.
+// A typed word is judged on its digits exactly, never through a double, and
+// taken in whole cents. A word is taken a character at a time and only what
+// decides its value is kept, so that a word of any length is judged in the
+// same small memory. Nothing here reads a stream or knows the game.
 #ifndef BLACKJACK_AMOUNT_H
 #define BLACKJACK_AMOUNT_H
 
+#include <string>
 #include <string_view>
 
 // The largest bet, in whole units: a pot kept to the cent stays exact in a
@@ -73,5 +74,11 @@ private:
 
 // The verdict on a whole word, as an AmountReader comes to it.
 Amount judgeAmount(std::string_view word);
+
+// Money as the player reads it: fifteen significant digits, as printf's
+// %.15g, show every amount the game holds to the cent, and no more, so
+// that the binary fraction's noise (0.145 is held as 0.14499999999999999)
+// does not show.
+std::string asMoney(double amount);
 
 #endif

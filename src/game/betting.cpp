@@ -4,7 +4,6 @@
 #include "amount.h"
 
 #include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <string>
 
@@ -25,16 +24,6 @@ const char *tooMuch() {
 }
 
 double toCents(double amount) { return std::round(amount * 100) / 100; }
-
-// Money as the player reads it: fifteen significant digits, as printf's
-// %.15g, show every amount the game holds to the cent, and no more, so
-// that the binary fraction's noise (0.145 is held as 0.14499999999999999)
-// does not show.
-std::string asMoney(double amount) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.15g", amount);
-  return text;
-}
 
 } // namespace
 

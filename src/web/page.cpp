@@ -3,6 +3,7 @@
 // as a terminal gives them; standard output goes into the page's log. The
 // page calls playInPage() for every new game; the game itself is the
 // console's.
+#include "amount.h"
 #include "deck_of_cards.h"
 #include "file_buffer.h"
 #include "options.h"
@@ -40,25 +41,107 @@ EM_JS(bool, pageOfThisRelease, (),
       { return Module.pageRelease == Module.gameRelease; });
 
 // Tells the page which question the game asks, by the name its answer
-// buttons carry; a page that offers no answers need not listen.
-EM_JS(void, showAsking, (const char *name), {
+// buttons carry, and the table as the log has shown it (JSON); a page that
+// shows neither need not listen.
+EM_JS(void, showAsking, (const char *name, const char *table), {
   if (Module.asking) {
-    Module.asking(UTF8ToString(name));
+    Module.asking(UTF8ToString(name), JSON.parse(UTF8ToString(table)));
   }
 });
 
 namespace {
 
-void tellPage(Asking kind) {
+// ---- The table at a glance ------------------------------------------------
+// What the log has shown of the round when a question is asked: each
+// hand's cards by number (0 is the dealer's second card, face down), each
+// total as last printed, the pot as last printed, and the bet as the game
+// took it, which the log never prints. Read from the record, never from
+// the log's text.
+
+double potShown = 0; // the pot as the log last printed it: at the bet
+
+// The table as JSON: lists of card numbers, and totals and money as the
+// game prints them, or null where the log has shown none.
+struct Table {
+  std::string dealer = "[]";
+  std::string player = "[]";
+  std::string dealerTotal = "null";
+  std::string playerTotal = "null";
+  std::string bet = "null";
+
+  std::string json() const {
+    return "{\"dealer\":" + dealer + ",\"player\":" + player +
+           ",\"dealerTotal\":" + dealerTotal +
+           ",\"playerTotal\":" + playerTotal + ",\"pot\":\"" +
+           asMoney(potShown) + "\",\"bet\":" + bet + "}";
+  }
+};
+
+// The cards named in a hand's slots from `first` to `last` for which
+// `shown(slot)` holds, as a JSON list; an empty slot holds no name.
+template <typename Shown>
+std::string cards(const std::string (&faces)[kHandSlots], int first, int last,
+                  Shown shown) {
+  std::string list;
+  for (int slot = first;; slot = DeckOfCards::slotAfter(slot)) {
+    const int number = cardNamed(faces[slot]);
+    if (number != 0 && shown(slot)) {
+      list += (list.empty() ? "" : ",") + std::to_string(number);
+    }
+    if (slot == last) {
+      return "[" + list + "]";
+    }
+  }
+}
+
+Table tableAt(const DeckOfCards &game, Asking kind) {
+  Table table;
+  if (kind == Asking::Bet) {
+    potShown = game.pot;
+    return table;
+  }
+  table.bet = "\"" + asMoney(game.bet) + "\"";
+  const auto all = [](int) { return true; };
+  // Until the deal shows the hands, an ace alone is named, by its question.
+  if (kind == Asking::AceValue &&
+      (game.userPosition == game.userFirst ||
+       game.userPosition == DeckOfCards::slotAfter(game.userFirst))) {
+    table.player = cards(game.userFace, game.userFirst, game.userPosition,
+                         [&game](int slot) {
+                           return game.user[slot] == 1 || game.user[slot] == 11;
+                         });
+    return table;
+  }
+  table.player = cards(game.userFace, game.userFirst, game.userPosition, all);
+  table.playerTotal = std::to_string(game.userTotal);
+  // The hands are listed, the dealer's second card named, when the player
+  // stayed: at once, or later under 21.
+  if (kind == Asking::PlayAgain &&
+      (game.userTotal < kBlackjack || game.hitOrStay == 's' ||
+       game.hitOrStay == 'S')) {
+    table.dealer =
+        cards(game.dealerFace, game.dealerFirst, game.dealerPosition, all);
+    table.dealerTotal = std::to_string(game.dealerTotal);
+  } else {
+    table.dealer =
+        "[" + std::to_string(cardNamed(game.dealerFace[game.dealerFirst])) +
+        ",0]";
+  }
+  return table;
+}
+
+// Each question by the name its answer buttons carry, with the table.
+void tellPage(const DeckOfCards &game, Asking kind) {
+  const std::string table = tableAt(game, kind).json();
   switch (kind) {
   case Asking::Bet:
-    return showAsking("bet");
+    return showAsking("bet", table.c_str());
   case Asking::AceValue:
-    return showAsking("ace");
+    return showAsking("ace", table.c_str());
   case Asking::HitOrStay:
-    return showAsking("hit-or-stay");
+    return showAsking("hit-or-stay", table.c_str());
   case Asking::PlayAgain:
-    return showAsking("play-again");
+    return showAsking("play-again", table.c_str());
   }
 }
 

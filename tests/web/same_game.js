@@ -10,7 +10,8 @@ const { spawnSync } = require('node:child_process');
 const { createHash } = require('node:crypto');
 const fs = require('node:fs');
 const path = require('node:path');
-const { needed, loadGame, answers } = require('./site.js');
+const { isDeepStrictEqual } = require('node:util');
+const { needed, loadGame, answers, tablesShown } = require('./site.js');
 
 const [site, consoleBuild] = process.argv.slice(2).map((p) => path.resolve(p));
 const native = path.join(consoleBuild, 'blackjack');
@@ -44,6 +45,10 @@ const native = path.join(consoleBuild, 'blackjack');
       assert.ok(actual.stdout.equals(expected.stdout),
         'standard output differs');
     });
+    check(`seed '${seed}': the table`, () => {
+      const shown = tablesShown(actual.stdout.toString(), actual.asked);
+      assert.deepEqual(actual.asked.map((q) => q.table), shown);
+    });
     const said = actual.stdout.toString();
     seen.rounds += (said.match(/^Games = /gm) || []).length;
     seen.aces += (said.match(/^You drew a Ace/gm) || []).length;
@@ -51,6 +56,22 @@ const native = path.join(consoleBuild, 'blackjack');
     seen.refusals += (said.match(/INVALID BET/g) || []).length;
     seen.reshuffles += (said.match(/re-shuffle/g) || []).length;
   }
+  // The table over 1,000 more deals, of a few rounds each.
+  const differ = [];
+  let questions = 0;
+  for (let seed = 1000; seed < 2000; ++seed) {
+    const { stdout, asked } = await play(String(seed), answers(seed, 4));
+    tablesShown(stdout.toString(), asked).forEach((shown, at) => {
+      ++questions;
+      if (!isDeepStrictEqual(asked[at].table, shown)) {
+        differ.push(`seed ${seed}: ${JSON.stringify(asked[at].table)}, not ` +
+          JSON.stringify(shown));
+      }
+    });
+  }
+  seen.tables = questions;
+  check(`the table at ${questions} questions of 1,000 seeds`, () =>
+    assert.deepEqual(differ.slice(0, 3), [], `${differ.length} differ`));
   // A seed of any length, longer than the game's stack, its first memory
   // and a command line: with leading zeros it deals the game of the seed
   // without them, and a wrong one is refused in the console's words, whole.

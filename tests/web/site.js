@@ -112,35 +112,136 @@ function consoleOf(consoleBuild) {
 
 // The WebAssembly game, loaded once, with a play() that runs one game on
 // the given answers, fed a line at a time as the page feeds them, and
-// tells what it printed on standard output and standard error, and its
-// status.
+// tells what it printed on standard output and standard error, its status,
+// and each question it asked: its name and table, the bytes printed before
+// it and the line last read.
 async function loadGame(site) {
   let lines = [];
   let rest = Buffer.alloc(0);
   let output = [];
+  let printed = 0;
+  let read = '';
   let errors = [];
+  let asked = [];
   const game = await require(path.join(site, 'blackjack.js'))({
     pageRelease: releaseOf(site),
     readLine: async (size) => {
       if (rest.length === 0 && lines.length > 0) {
-        rest = Buffer.from(lines.shift());
+        read = lines.shift();
+        rest = Buffer.from(read);
       }
       const part = rest.subarray(0, size);
       rest = rest.subarray(part.length);
       return part;
     },
-    showOutput: (bytes) => output.push(Buffer.from(bytes)),
+    showOutput: (bytes) => {
+      output.push(Buffer.from(bytes));
+      printed += bytes.length;
+    },
+    asking: (name, table) => asked.push({ name, table, printed, read }),
     printErr: (line) => errors.push(line + '\n'),
   });
   return async (seed, input) => {
     lines = input.match(/[^\n]*\n|[^\n]+$/g) || [];
     output = [];
+    printed = 0;
     errors = [];
+    asked = [];
     game.seed = seed;
     const status = await game.ccall('playInPage', 'number', [], [],
       { async: true });
-    return { stdout: Buffer.concat(output), stderr: errors.join(''), status };
+    return { stdout: Buffer.concat(output), stderr: errors.join(''), status,
+      asked };
   };
+}
+
+// The table the log has shown at each question asked (as loadGame tells
+// them): the cards named since the round's bet (the dealer's second face
+// down, 0, until named), each total and the pot as last printed, and the
+// bet as the game takes the word read for it, half a cent up.
+const kRanks = ['Ace', 'Deuce', 'Three', 'Four', 'Five', 'Six', 'Seven',
+  'Eight', 'Nine', 'Ten', 'Jack', 'Queen', 'King'];
+const kSuits = ['Hearts', 'Diamonds', 'Clubs', 'Spades'];
+const card = ([rank, , suit]) => kSuits.indexOf(suit) * 13 +
+  kRanks.indexOf(rank) + 1;
+const cards = (...names) => names.map((name) => card(name.split(' ')));
+function tablesShown(log, asked) {
+  let round;
+  let aceNamed = false; // the last card named by its ace question
+  let listing; // the hand the showdown lists next
+  const rules = [
+    [/^ ?You have (?:a starting pot of )?\$(\S+)/, (pot) => {
+      round = { dealer: [], player: [], dealerTotal: null, playerTotal: null,
+        pot, bet: null };
+    }],
+    [/^You drew a (.+) Would/, (name) => {
+      round.player.push(...cards(name));
+      aceNamed = true;
+    }],
+    [/^ You just drew a (.+)$/, (name) => {
+      round.player.push(...aceNamed ? [] : cards(name));
+      aceNamed = false;
+    }],
+    [/^ You have the cards of (.+) and (.+)$/, (...names) => {
+      round.player = cards(...names);
+      aceNamed = false;
+    }],
+    [/^Dealer is showing a (.+)$/, (name) => {
+      round.dealer = [...cards(name), 0];
+    }],
+    [/^ (?:For a starting total of|Your total now is :) (\d+)/, (total) => {
+      round.playerTotal = Number(total);
+    }],
+    [/^ (You|The Dealer) (?:have in your hand|Has) : $/, (whose) => {
+      listing = whose === 'You' ? 'player' : 'dealer';
+    }],
+    [/^(.+  )$/, (names) => {
+      round[listing] = cards(...names.split('  ').filter(Boolean));
+    }],
+    [/^ For a Total of : (\d+)$/, (total) => {
+      round[`${listing}Total`] = Number(total);
+    }],
+  ];
+  const lines = log.split('\n');
+  let line = 0;
+  let bytes = 0; // of the lines before `line`
+  return asked.map(({ name, printed, read }) => {
+    for (; bytes < printed; bytes += Buffer.byteLength(lines[line++]) + 1) {
+      const rule = rules.find(([pattern]) => pattern.test(lines[line]));
+      rule?.[1](...lines[line].match(rule[0]).slice(1));
+    }
+    if (name !== 'bet' && round.bet === null) {
+      const word = read.trim().split(/\s/)[0];
+      round.bet = word === '0.145' ? '0.15' : String(Number(word));
+    }
+    return { ...round, player: [...round.player] };
+  });
+}
+
+// The strip as the page shows it, run in the page: each hand's faces (''
+// face down), each total, the pot and the bet.
+function readStrip() {
+  const text = (id) => document.getElementById(id).textContent;
+  const faces = (hand) => [...document.querySelectorAll(`#${hand} li`)]
+    .map((face) => face.dataset.face ?? '');
+  return { dealer: faces('dealer'), player: faces('player'),
+    dealerTotal: text('dealer-total'), playerTotal: text('player-total'),
+    pot: text('pot'), bet: text('bet') };
+}
+
+// The strip a log that ends in a question shows, the round's bet typed as
+// `bet`.
+function stripShows(log, question, bet) {
+  const table = tablesShown(log, [{ name: question, read: bet,
+    printed: Buffer.byteLength(log) }])[0];
+  const face = (n) => (n === 0 ? '' : 'A 2 3 4 5 6 7 8 9 10 J Q K'
+    .split(' ')[(n - 1) % 13] + `\n${'\u2665\u2666\u2663\u2660'[
+      Math.floor((n - 1) / 13)]}\ufe0e`);
+  const shown = (what) => (what === null ? '' : String(what));
+  return { dealer: table.dealer.map(face), player: table.player.map(face),
+    dealerTotal: shown(table.dealerTotal),
+    playerTotal: shown(table.playerTotal), pot: `$${table.pot}`,
+    bet: table.bet === null ? '' : `$${table.bet}` };
 }
 
 // Pastes `block` into the page's field. Firefox's ClipboardEvent drops a
@@ -192,4 +293,4 @@ function answers(seed, rounds) {
 }
 
 module.exports = { serveSite, releaseOf, needed, launchBrowser, consoleOf,
-  loadGame, paste, ctrlD, answers };
+  loadGame, tablesShown, readStrip, stripShows, paste, ctrlD, answers };
