@@ -6,51 +6,45 @@
 // them wait in order, and that includes lines sent while the game is still
 // loading. Each line is written into the log when the game reads it, so the
 // log holds exactly what the console shows. The game tells the page which
-// question it asks, and the page offers that question's answers alone.
-// The page, this script and the game each say their release, and no game
+// question it asks and the table as the log has shown it: the page offers
+// that question's answers alone, and shows the hands, their totals, the pot
+// and the bet in a strip above the log. The page, this script and the game each say their release, and no game
 // starts unless all three are of one.
 'use strict';
 
 (() => {
   const kRelease = '@PROJECT_VERSION@';
   const byId = (id) => document.getElementById(id);
-  const [table, log, status, line, again, leave, reload] =
-    ['table', 'log', 'status', 'line', 'again', 'leave', 'reload'].map(byId);
+  const [screen, log, status, line, again, leave, reload] =
+    ['screen', 'log', 'status', 'line', 'again', 'leave', 'reload'].map(byId);
   const answers = [...document.querySelectorAll('#answers [data-answer]')];
   // Shown as text: control characters as their pictures (U+2400...), so
   // that a NUL cannot cut the seed short before the game judges it.
   const pictured = (text) => text.replace(/[\0-\x1f\x7f]/g, (c) =>
     String.fromCharCode(c === '\x7f' ? 0x2421 : 0x2400 + c.charCodeAt(0)));
-  let seed = new URLSearchParams(location.search).get('seed');
-  if (seed !== null) {
-    seed = pictured(seed);
-  }
+  const addressSeed = new URLSearchParams(location.search).get('seed');
 
   // ---- The log --------------------------------------------------------------
-  // Text waits in `unshown` until the page takes its turn. It then goes in
-  // as one new block, so the browser lays out only what is new.
-  let unshown = '';
+  // Text waits in `shown.unprinted` until the page takes its turn. It then
+  // goes in as one new block, so the browser lays out only what is new.
   const decoder = new TextDecoder();
-  let asked = null; // the question the game asks: its buttons' data-for
-  let offering; // the question whose answers the buttons show
+  const shown = {
+    unprinted: '', // the game's output and the lines it read, not yet shown
+    readingBack: false, // the player has scrolled back to read
+    playerScrolls: false, // the scrolling that follows is the player's own
+  };
+  const print = (text) => { shown.unprinted += text; };
 
-  // The buttons first: they may take rows from the log, whose end is then
-  // scrolled into view.
+  // The buttons and the table first: they may take rows from the log,
+  // whose end is then scrolled into view.
   function showLog() {
-    if (offering !== asked) {
-      offering = asked;
-      for (const button of answers) {
-        button.hidden = button.dataset.for !== asked;
-      }
-      // A number pad for the ace; a bet may be a decimal, which a phone's
-      // decimal pad may write with a comma.
-      line.inputMode = asked === 'ace' ? 'numeric' : 'text';
-    }
-    if (unshown !== '') {
+    offerAnswers();
+    showTable();
+    if (shown.unprinted !== '') {
       const block = document.createElement('div');
       // The answers' hints, as "(h|s)", kept whole: a line may break after
       // a bar, and Firefox does.
-      unshown.split(/(\(\w\|\w\))/).forEach((part, at) => {
+      shown.unprinted.split(/(\(\w\|\w\))/).forEach((part, at) => {
         if (at % 2 === 0) {
           block.append(part);
         } else {
@@ -60,10 +54,16 @@
         }
       });
       log.append(block);
-      unshown = '';
+      shown.unprinted = '';
     }
     showEnd();
     line.scrollIntoView({ block: 'nearest' });
+  }
+
+  function clearLog() {
+    log.textContent = '';
+    shown.unprinted = '';
+    followEnd();
   }
 
   // The end of the log is brought into view whenever its box changes (the
@@ -71,25 +71,24 @@
   // player has scrolled back to read. That is judged from scrolling that
   // follows the player's own wheel, keys or touch, up to their next answer:
   // a box that shrinks, or the page's own scrolling, says nothing of it.
-  let readingBack = false;
-  let playerScrolls = false;
   // The player follows the game again: at an answer, or a new game.
   function followEnd() {
-    readingBack = false;
-    playerScrolls = false;
+    shown.readingBack = false;
+    shown.playerScrolls = false;
   }
   function showEnd() {
-    if (!readingBack) {
+    if (!shown.readingBack) {
       log.scrollTop = log.scrollHeight;
     }
   }
+  const playerScrolls = () => { shown.playerScrolls = true; };
   for (const type of ['wheel', 'touchmove', 'keydown']) {
-    log.addEventListener(type, () => { playerScrolls = true; },
-      { passive: true });
+    log.addEventListener(type, playerScrolls, { passive: true });
   }
   log.addEventListener('scroll', () => {
-    if (playerScrolls) {
-      readingBack = log.scrollHeight - log.scrollTop - log.clientHeight > 1;
+    if (shown.playerScrolls) {
+      shown.readingBack =
+        log.scrollHeight - log.scrollTop - log.clientHeight > 1;
     }
   });
   byId('rules').addEventListener('toggle', showEnd);
@@ -98,51 +97,184 @@
   // a screen reader may wait for the log to settle.
   const busy = (on) => log.setAttribute('aria-busy', String(on));
 
-  // ---- Lines the player sends -------------------------------------------
-  // Lines are taken from the front by an index, so that each costs the
-  // same however many wait behind it.
-  let waiting = []; // lines sent, each with its '\n'; null ends the input
-  let unread = 0; // the first line of `waiting` the game has not read
-  let give = null; // hands the next line to the game while it waits
-  const sent = []; // the last kHistory lines sent, for Up and Down
-  const kHistory = 100;
-  let recalled = 0; // the line of `sent` in the field; sent.length: none
-  let draft = ''; // what was typed before Up was pressed
+  // ---- The answers --------------------------------------------------------
+  // The game names the question it asks, by its buttons' data-for; the
+  // buttons show that question's answers from the page's next turn.
+  const answering = {
+    asked: null, // the question the game asks, or null
+    offered: undefined, // the question whose answers the buttons show
+  };
+  const ask = (question) => { answering.asked = question; };
+  function offerAnswers() {
+    if (answering.offered === answering.asked) {
+      return;
+    }
+    answering.offered = answering.asked;
+    for (const button of answers) {
+      button.hidden = button.dataset.for !== answering.asked;
+    }
+    // A number pad for the ace; a bet may be a decimal, which a phone's
+    // decimal pad may write with a comma.
+    line.inputMode = answering.asked === 'ace' ? 'numeric' : 'text';
+  }
+
+  // ---- The table ----------------------------------------------------------
+  // At each question the game hands the table as the log has shown it: the
+  // cards of each hand by number, 0 face down, each total and the pot as
+  // last printed, and the bet as taken; null where the log has none. Card n
+  // is the rank (n - 1) % 13 of the suit (n - 1) / 13, as the game numbers
+  // them: Hearts, Diamonds, Clubs, Spades, each Ace to King. The strip
+  // keeps the last question's table when a game ends.
+  const kRanks = ['A', '2', '3', '4', '5', '6', '7', '8', '9', '10', 'J',
+    'Q', 'K'];
+  const kSuits = ['\u2665', '\u2666', '\u2663', '\u2660'].map((s) => s + '\ufe0e');
+  const kNoTable = { dealer: [], player: [], dealerTotal: null,
+    playerTotal: null, pot: null, bet: null };
+  const tabled = {
+    handed: kNoTable, // the game's table at its last question
+    shown: null, // the table the strip shows
+  };
+  const handTable = (table) => { tabled.handed = table; };
+  function card(number) {
+    const face = document.createElement('li');
+    if (number === 0) {
+      face.className = 'down';
+    } else {
+      const suit = Math.floor((number - 1) / 13);
+      face.dataset.face = `${kRanks[(number - 1) % 13]}\n${kSuits[suit]}`;
+      face.className = suit < 2 ? 'red' : 'black';
+    }
+    return face;
+  }
+  const money = (amount) => (amount === null ? '' : `$${amount}`);
+  function showTable() {
+    if (tabled.shown === tabled.handed) {
+      return;
+    }
+    const table = tabled.shown = tabled.handed;
+    for (const hand of ['dealer', 'player']) {
+      byId(hand).replaceChildren(...table[hand].map(card));
+      byId(`${hand}-total`).textContent = table[`${hand}Total`] ?? '';
+    }
+    byId('pot').textContent = money(table.pot);
+    byId('bet').textContent = money(table.bet);
+  }
+
+  // ---- Lines the player sends ---------------------------------------------
+  // They wait in a queue until the game reads them. Lines are taken from
+  // the front by an index, so that each costs the same however many wait
+  // behind it.
+  const queue = {
+    waiting: [], // lines sent, each with its '\n'; null ends the input
+    unread: 0, // the first line of `waiting` the game has not read
+    give: null, // hands the next line to the game while it waits
+    rest: new Uint8Array(0), // what the game has not taken of its line
+    turnTaken: 0, // when the page last had its turn
+  };
+  const kTurn = 10; // ms the game runs on queued lines before it yields:
+  // laying out what it printed takes several times as long again
+  const kPiece = 512; // bytes of a line the game gets at a time: a long
+  // line of answers refused one by one takes about a turn per piece
+
+  const encoder = new TextEncoder();
 
   function send(text) {
-    if (give !== null) {
-      const take = give;
-      give = null;
+    if (queue.give !== null) {
+      const take = queue.give;
+      queue.give = null;
       busy(true);
       take(text);
     } else {
-      waiting.push(text);
+      queue.waiting.push(text);
     }
   }
 
+  function clearQueue() {
+    queue.waiting = [];
+    queue.unread = 0;
+    queue.rest = new Uint8Array(0);
+  }
+
+  // The page's turn, when the game has run a turn on input already there:
+  // the log shows what is new, and the browser runs what waits.
+  async function takeTurnIfDue() {
+    if (performance.now() - queue.turnTaken > kTurn) {
+      showLog();
+      await new Promise((resume) => setTimeout(resume));
+      queue.turnTaken = performance.now();
+    }
+  }
+
+  async function nextLine() {
+    if (queue.unread === queue.waiting.length) {
+      showLog();
+      busy(false);
+      const text = await new Promise((take) => { queue.give = take; });
+      queue.turnTaken = performance.now();
+      return text;
+    }
+    await takeTurnIfDue();
+    const text = queue.waiting[queue.unread];
+    queue.waiting[queue.unread] = undefined; // read: its memory may go
+    queue.unread += 1;
+    if (queue.unread === queue.waiting.length) {
+      clearQueue();
+    }
+    return text;
+  }
+
+  // At most `size` bytes of the next line, a piece at a time, so that the
+  // page has its turns within a long line too; none once the input has
+  // ended. The line goes into the log as the game reads it.
+  async function readLine(size) {
+    if (queue.rest.length === 0) {
+      const text = await nextLine();
+      if (text === null) {
+        return queue.rest;
+      }
+      print(text);
+      queue.rest = encoder.encode(text);
+    } else {
+      await takeTurnIfDue();
+    }
+    const part = queue.rest.subarray(0, Math.min(size, kPiece));
+    queue.rest = queue.rest.subarray(part.length);
+    return part;
+  }
+
+  // ---- Typing and tapping ---------------------------------------------------
+  // Up and Down recall the last kHistory lines sent.
+  const kHistory = 100;
+  const earlier = {
+    sent: [], // the lines, oldest first
+    recalled: 0, // the line of `sent` in the field; sent.length: none
+    draft: '', // what was typed before Up was pressed
+  };
+
   // Blank lines and a repeat of the line before are not worth recalling.
   function sendLine(text) {
+    const { sent } = earlier;
     if (text.trim() !== '' && text !== sent[sent.length - 1]) {
       sent.push(text);
       if (sent.length > kHistory) {
         sent.shift();
       }
     }
-    recalled = sent.length;
+    earlier.recalled = sent.length;
     followEnd();
     send(text + '\n');
   }
 
   function recall(step) {
-    const to = recalled + step;
-    if (to < 0 || to > sent.length) {
+    const to = earlier.recalled + step;
+    if (to < 0 || to > earlier.sent.length) {
       return;
     }
-    if (recalled === sent.length) {
-      draft = line.value;
+    if (earlier.recalled === earlier.sent.length) {
+      earlier.draft = line.value;
     }
-    recalled = to;
-    line.value = to === sent.length ? draft : sent[to];
+    earlier.recalled = to;
+    line.value = to === earlier.sent.length ? earlier.draft : earlier.sent[to];
     line.setSelectionRange(line.value.length, line.value.length);
   }
 
@@ -158,7 +290,7 @@
     } else if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
       recall(event.key === 'ArrowUp' ? -1 : 1);
     } else if (event.key === 'PageUp' || event.key === 'PageDown') {
-      playerScrolls = true;
+      playerScrolls();
       const page = log.clientHeight * 0.9;
       log.scrollBy(0, event.key === 'PageUp' ? -page : page);
     } else if (event.ctrlKey && (event.key === 'd' || event.key === 'D')) {
@@ -202,77 +334,21 @@
     });
   }
 
-  function dropWaiting() {
-    waiting = [];
-    unread = 0;
-  }
-
-  // ---- What the game calls ---------------------------------------------
-  const encoder = new TextEncoder();
-  let rest = new Uint8Array(0); // what the game has not taken of its line
-  let turnTaken = 0; // when the page last had its turn
-  const kTurn = 10; // ms the game runs on queued lines before it yields:
-  // laying out what it printed takes several times as long again
-  const kPiece = 512; // bytes of a line the game gets at a time: a long
-  // line of answers refused one by one takes about a turn per piece
-
-  // The page's turn, when the game has run a turn on input already there:
-  // the log shows what is new, and the browser runs what waits.
-  async function takeTurnIfDue() {
-    if (performance.now() - turnTaken > kTurn) {
-      showLog();
-      await new Promise((resume) => setTimeout(resume));
-      turnTaken = performance.now();
-    }
-  }
-
-  async function nextLine() {
-    if (unread === waiting.length) {
-      showLog();
-      busy(false);
-      const text = await new Promise((take) => { give = take; });
-      turnTaken = performance.now();
-      return text;
-    }
-    await takeTurnIfDue();
-    const text = waiting[unread];
-    waiting[unread] = undefined; // read: its memory may go
-    unread += 1;
-    if (unread === waiting.length) {
-      dropWaiting();
-    }
-    return text;
-  }
-
-  // At most `size` bytes of the next line, a piece at a time, so that the
-  // page has its turns within a long line too; none once the input has
-  // ended.
-  async function readLine(size) {
-    if (rest.length === 0) {
-      const text = await nextLine();
-      if (text === null) {
-        return rest;
-      }
-      unshown += text;
-      rest = encoder.encode(text);
-    } else {
-      await takeTurnIfDue();
-    }
-    const part = rest.subarray(0, Math.min(size, kPiece));
-    rest = rest.subarray(part.length);
-    return part;
-  }
-
-  const showOutput = (bytes) => {
-    unshown += decoder.decode(bytes, { stream: true });
+  // ---- A game ---------------------------------------------------------------
+  const session = {
+    game: null, // the loaded game, once it is
+    playing: false, // a game is under way
+    errors: [], // what the game wrote on standard error
+    // the address's seed, or null: the next game from the clock
+    askedSeed: addressSeed === null ? null : pictured(addressSeed),
   };
 
-  const asking = (name) => { asked = name; };
-
-  // ---- A game ------------------------------------------------------------
-  let game = null;
-  let playing = false;
-  let errors = []; // what the game wrote on standard error
+  // What the game calls: at each question, with each line of its output.
+  const asking = (name, table) => {
+    ask(name);
+    handTable(table);
+  };
+  const showOutput = (bytes) => print(decoder.decode(bytes, { stream: true }));
 
   function enable(on) {
     line.disabled = !on;
@@ -280,29 +356,30 @@
     again.hidden = on;
   }
 
+  // A new game starts with an empty log and table. At its end the buttons
+  // go, and the table stays.
   async function play() {
-    playing = true;
-    log.textContent = '';
-    followEnd();
+    session.playing = true;
+    clearLog();
+    handTable(kNoTable);
     busy(true);
-    errors = [];
+    session.errors = [];
     enable(true);
-    game.seed = seed; // read from here onto the heap, however long
-    const code = await game.ccall('playInPage', 'number', [], [],
+    session.game.seed = session.askedSeed; // read from here onto the heap
+    const code = await session.game.ccall('playInPage', 'number', [], [],
       { async: true });
-    asked = null;
+    ask(null);
     showLog();
     busy(false);
-    dropWaiting();
-    rest = new Uint8Array(0);
-    playing = false;
+    clearQueue();
+    session.playing = false;
     enable(false);
     again.focus();
     // A refused seed: the game's reason, and the next game from the clock,
     // as the address then says.
-    status.textContent = code === 0 ? 'The game is over.' : refusal(errors[0]);
+    status.textContent = code === 0 ? 'The game is over.'
+      : refusal(session.errors[0]);
     if (code !== 0) {
-      seed = null;
       forgetSeed();
     }
     showEnd();
@@ -312,6 +389,7 @@
   // start, an ellipsis and its length where it is long.
   const kSeedShown = 40;
   function refusal(reason) {
+    const seed = session.askedSeed;
     if (seed.length <= kSeedShown) {
       return reason;
     }
@@ -338,6 +416,7 @@
   reload.addEventListener('click', () => location.reload());
 
   function forgetSeed() {
+    session.askedSeed = null;
     const address = new URL(location.href);
     address.searchParams.delete('seed');
     try {
@@ -348,7 +427,7 @@
   }
 
   again.addEventListener('click', () => {
-    if (game !== null && !playing) {
+    if (session.game !== null && !session.playing) {
       status.textContent = '';
       play();
       line.focus();
@@ -389,9 +468,9 @@
     script.addEventListener('error', cannotStart);
     script.addEventListener('load', async () => {
       try {
-        game = await createGame({
+        session.game = await createGame({
           pageRelease: kRelease, readLine, showOutput, asking,
-          printErr: (text) => errors.push(text),
+          printErr: (text) => session.errors.push(text),
           onAbort: cannotStart,
         });
       } catch {
@@ -399,8 +478,8 @@
         return;
       }
       whenIdle(offerOffline);
-      if (game.gameRelease !== kRelease) {
-        twoReleases(game.gameRelease);
+      if (session.game.gameRelease !== kRelease) {
+        twoReleases(session.game.gameRelease);
         return;
       }
       status.textContent = '';
@@ -409,9 +488,15 @@
     document.body.append(script);
   }
 
-  // The table fits what the screen shows, above an on-screen keyboard.
+  // The page fits what the screen shows, above an on-screen keyboard. A
+  // short one (a keyboard up, a phone on its side) gives the rows of the
+  // title and the help to the log.
+  const kShort = 30; // rem
   function fitScreen() {
-    table.style.height = `${window.visualViewport.height}px`;
+    const { height } = window.visualViewport;
+    screen.style.height = `${height}px`;
+    screen.classList.toggle('short', height <
+      kShort * parseFloat(getComputedStyle(document.documentElement).fontSize));
     showEnd();
     line.scrollIntoView({ block: 'nearest' });
   }

@@ -14,8 +14,8 @@ const os = require('node:os');
 const path = require('node:path');
 const { after, before, describe, test } = require('node:test');
 const { pathToFileURL } = require('node:url');
-const { serveSite, releaseOf, launchBrowser, consoleOf, paste, ctrlD,
-  answers } = require('./site.js');
+const { serveSite, releaseOf, launchBrowser, consoleOf, readStrip,
+  stripShows, paste, ctrlD, answers } = require('./site.js');
 
 const site = path.resolve(process.env.BLACKJACK_SITE);
 const consoleSays = consoleOf(path.resolve(process.env.BLACKJACK_CONSOLE_BUILD));
@@ -197,11 +197,15 @@ function suite(engine) {
           const long = '1'.repeat(80); // refused, and longer than the line
           await typeLines(page, [long, '10']);
           let input = `${long}\n10\n`;
-          for (const [buttons, keyboard, tap] of [['1 2 leave', 'numeric', '2'],
-            ['h s leave', 'text', 's'], ['y n leave', 'text', 'n']]) {
+          for (const [buttons, keyboard, tap, question] of [
+            ['1 2 leave', 'numeric', '2', 'ace'],
+            ['h s leave', 'text', 's', 'hit-or-stay'],
+            ['y n leave', 'text', 'n', 'play-again']]) {
             await logHolds(page, consoleSays(6, input));
             assert.equal(await focused(page), 'line');
             assert.deepEqual(await offered(page), [buttons, keyboard]);
+            assert.deepEqual(await page.evaluate(readStrip),
+              stripShows(consoleSays(6, input), question, '10'));
             await endInView(page);
             await accessible(page);
             await page.tap(`button[data-answer="${tap}"]`);
@@ -211,6 +215,18 @@ function suite(engine) {
           await logHolds(page, consoleSays(6, input));
           await endInView(page);
           await accessible(page);
+          // The table of the last question stays, a fifth of the screen at
+          // most, and a hand of eleven cards fits.
+          assert.deepEqual(await page.evaluate(readStrip),
+            stripShows(consoleSays(6, input), 'play-again', '10'));
+          const strip = await page.$eval('#glance', (glance) => {
+            const hand = document.getElementById('player');
+            while (hand.children.length < 11) {
+              hand.append(hand.firstChild.cloneNode());
+            }
+            return glance.getBoundingClientRect().height;
+          });
+          assert.ok(strip <= phone.height / 5, `the strip is ${strip} px high`);
           // The rules opened and closed, and a keyboard's worth of screen
           // taken: the end of the game stays in view.
           const rules = () => page.click('#rules summary');
@@ -220,7 +236,8 @@ function suite(engine) {
             await endInView(page);
           }
           const widths = await page.evaluate(() =>
-            [document.documentElement, document.getElementById('log')]
+            [document.documentElement, ...['log', 'glance', 'player']
+              .map((id) => document.getElementById(id))]
               .map((e) => [e.scrollWidth, e.clientWidth]));
           for (const [wide, shown] of widths) {
             assert.ok(wide <= shown, `${wide} px wide in ${shown}`);

@@ -13,7 +13,8 @@ const net = require('node:net');
 const path = require('node:path');
 const { after, before, test } = require('node:test');
 const { pathToFileURL } = require('node:url');
-const { serveSite, needed, consoleOf } = require('./site.js');
+const { serveSite, needed, consoleOf, readStrip, stripShows } =
+  require('./site.js');
 
 const site = path.resolve(process.env.BLACKJACK_SITE);
 const consoleSays = consoleOf(path.resolve(process.env.BLACKJACK_CONSOLE_BUILD));
@@ -128,6 +129,8 @@ test('a seeded game typed and tapped to its end, served and from disk',
       await logHolds(consoleSays(5, '10\n2\n'));
       await driver.type('#line', `h${kEnter}`);
       await logHolds(consoleSays(5, '10\n2\nh\n'));
+      assert.deepEqual(await driver.run(`return (${readStrip})()`),
+        stripShows(consoleSays(5, '10\n2\nh\n'), 'hit-or-stay', '10'));
       await driver.click('button[data-answer="s"]');
       await logHolds(consoleSays(5, '10\n2\nh\ns\n'));
       await driver.click('button[data-answer="n"]');
