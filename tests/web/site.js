@@ -162,12 +162,11 @@ async function loadGame(site) {
 const kRanks = ['Ace', 'Deuce', 'Three', 'Four', 'Five', 'Six', 'Seven',
   'Eight', 'Nine', 'Ten', 'Jack', 'Queen', 'King'];
 const kSuits = ['Hearts', 'Diamonds', 'Clubs', 'Spades'];
-const card = ([rank, , suit]) => kSuits.indexOf(suit) * 13 +
-  kRanks.indexOf(rank) + 1;
-const cards = (...names) => names.map((name) => card(name.split(' ')));
+const cards = (...names) => names.map((name) => name.split(' '))
+  .map(([rank, , suit]) => kSuits.indexOf(suit) * 13 + kRanks.indexOf(rank) + 1);
 function tablesShown(log, asked) {
   let round;
-  let aceNamed = false; // the last card named by its ace question
+  let aceNamed = false; // the last card was named by its ace question
   let listing; // the hand the showdown lists next
   const rules = [
     [/^ ?You have (?:a starting pot of )?\$(\S+)/, (pot) => {
@@ -186,21 +185,16 @@ function tablesShown(log, asked) {
       round.player = cards(...names);
       aceNamed = false;
     }],
-    [/^Dealer is showing a (.+)$/, (name) => {
-      round.dealer = [...cards(name), 0];
-    }],
-    [/^ (?:For a starting total of|Your total now is :) (\d+)/, (total) => {
-      round.playerTotal = Number(total);
-    }],
-    [/^ (You|The Dealer) (?:have in your hand|Has) : $/, (whose) => {
-      listing = whose === 'You' ? 'player' : 'dealer';
-    }],
+    [/^Dealer is showing a (.+)$/, (name) => { round.dealer = [...cards(name), 0]; }],
+    [/^ (?:For a starting total of|Your total now is :) (\d+)/,
+      (total) => { round.playerTotal = Number(total); }],
+    [/^ (You|The Dealer) (?:have in your hand|Has) : $/,
+      (whose) => { listing = whose === 'You' ? 'player' : 'dealer'; }],
     [/^(.+  )$/, (names) => {
       round[listing] = cards(...names.split('  ').filter(Boolean));
     }],
-    [/^ For a Total of : (\d+)$/, (total) => {
-      round[`${listing}Total`] = Number(total);
-    }],
+    [/^ For a Total of : (\d+)$/,
+      (total) => { round[`${listing}Total`] = Number(total); }],
   ];
   const lines = log.split('\n');
   let line = 0;
@@ -210,38 +204,30 @@ function tablesShown(log, asked) {
       const rule = rules.find(([pattern]) => pattern.test(lines[line]));
       rule?.[1](...lines[line].match(rule[0]).slice(1));
     }
-    if (name !== 'bet' && round.bet === null) {
-      const word = read.trim().split(/\s/)[0];
-      round.bet = word === '0.145' ? '0.15' : String(Number(word));
+    const word = read.trim().split(/\s/)[0];
+    if (name !== 'bet') {
+      round.bet ??= word === '0.145' ? '0.15' : String(Number(word));
     }
     return { ...round, player: [...round.player] };
   });
 }
 
-// The strip as the page shows it, run in the page: each hand's faces (''
-// face down), each total, the pot and the bet.
-function readStrip() {
-  const text = (id) => document.getElementById(id).textContent;
-  const faces = (hand) => [...document.querySelectorAll(`#${hand} li`)]
-    .map((face) => face.dataset.face ?? '');
-  return { dealer: faces('dealer'), player: faces('player'),
-    dealerTotal: text('dealer-total'), playerTotal: text('player-total'),
-    pot: text('pot'), bet: text('bet') };
-}
+// The strip as the page shows it, run in the page: the pot, the bet, then
+// each hand's total and faces ('' face down).
+const readStrip = () => [...document.querySelectorAll('#glance b, #glance li')]
+  .map((shown) => shown.dataset.face ?? shown.textContent);
 
-// The strip a log that ends in a question shows, the round's bet typed as
-// `bet`.
-function stripShows(log, question, bet) {
-  const table = tablesShown(log, [{ name: question, read: bet,
-    printed: Buffer.byteLength(log) }])[0];
-  const face = (n) => (n === 0 ? '' : 'A 2 3 4 5 6 7 8 9 10 J Q K'
-    .split(' ')[(n - 1) % 13] + `\n${'\u2665\u2666\u2663\u2660'[
-      Math.floor((n - 1) / 13)]}\ufe0e`);
-  const shown = (what) => (what === null ? '' : String(what));
-  return { dealer: table.dealer.map(face), player: table.player.map(face),
-    dealerTotal: shown(table.dealerTotal),
-    playerTotal: shown(table.playerTotal), pot: `$${table.pot}`,
-    bet: table.bet === null ? '' : `$${table.bet}` };
+// The strip a log that ends in a question after the bet shows, the bet
+// typed as `bet`.
+function stripShows(log, bet) {
+  const [table] = tablesShown(log,
+    [{ name: 'after the bet', read: bet, printed: Buffer.byteLength(log) }]);
+  const face = (n) => (n === 0 ? '' : 'A 2 3 4 5 6 7 8 9 10 J Q K'.split(' ')[
+    (n - 1) % 13] + `\n${'\u2665\u2666\u2663\u2660'[(n - 1) / 13 | 0]}\ufe0e`);
+  const money = (amount) => (amount === null ? '' : `$${amount}`);
+  return [money(table.pot), money(table.bet),
+    ...['dealer', 'player'].flatMap((hand) =>
+      [String(table[`${hand}Total`] ?? ''), ...table[hand].map(face)])];
 }
 
 // Pastes `block` into the page's field. Firefox's ClipboardEvent drops a
