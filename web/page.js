@@ -142,7 +142,7 @@
     } else {
       const suit = Math.floor((number - 1) / 13);
       face.dataset.face = `${kRanks[(number - 1) % 13]}\n${kSuits[suit]}`;
-      face.className = suit < 2 ? 'red' : 'black';
+      face.classList.toggle('red', suit < 2); // Hearts and Diamonds
     }
     return face;
   }
